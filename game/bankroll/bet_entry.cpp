@@ -1,0 +1,35 @@
+#include "game/bankroll/bet_entry.h"
+
+#include "platform/text_number.h"
+
+namespace game {
+
+void applyChip(Table& t, double value) {
+  if (t.Option1.value()) {
+    t.bet += value;
+  } else {
+    t.bet -= value;
+  }
+  if (t.bet < 0) t.bet += value;
+  t.Text1.setText(platform::plainForm(t.bet));
+}
+
+void label16Click(Table& t) {
+  t.bet = 0;
+  t.Text1.setText("0");
+}
+
+void label17Click(Table& t) {
+  t.Option1.setValue(true);
+}
+
+void label18Click(Table& t) {
+  t.Option2.setValue(true);
+}
+
+void text1Change(Table& t) {
+  t.bet = platform::leadingNumber(t.Text1.text());
+  t.Text1.setText(platform::plainForm(t.bet));
+}
+
+}  // namespace game

@@ -1,0 +1,36 @@
+#include "game/card_display.h"
+
+namespace game {
+
+std::string displayCode(std::string_view code) {
+  const std::string_view rank = code.substr(0, 2);
+  const char* court = rank == "11" ? "J" : rank == "12" ? "Q" : rank == "13" ? "K" : nullptr;
+  if (!court) return std::string(code);
+  return court + std::string(code.substr(2, 1));
+}
+
+std::string cardImageFile(const Table& t, std::string_view code) {
+  return t.installPath + displayCode(code) + ".BMP";
+}
+
+void showCard(Table& t, std::string_view code, std::string_view selector) {
+  const std::string file = cardImageFile(t, code);
+  const auto inSlotRange = [](int count) { return count >= 1 && count <= 9; };
+  if (selector == "User" && inSlotRange(t.firstHandCardCount)) {
+    Control& slot = t.Image(t.firstHandCardCount);
+    slot.visible = true;
+    slot.picture = file;
+  }
+  if (selector == "User2" && inSlotRange(t.secondHandCardCount)) {
+    Control& slot = t.Image(18 + t.secondHandCardCount);
+    slot.visible = true;
+    slot.picture = file;
+  }
+  if (selector == "Dealer" && inSlotRange(t.dealerCardCount)) {
+    Control& slot = t.Image(9 + t.dealerCardCount);
+    slot.picture = file;
+    slot.visible = true;
+  }
+}
+
+}  // namespace game

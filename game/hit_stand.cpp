@@ -1,0 +1,95 @@
+#include "game/hit_stand.h"
+
+#include "game/card_display.h"
+#include "game/dealer_play.h"
+#include "game/deck.h"
+#include "game/hand_totals.h"
+#include "game/settlement.h"
+
+namespace game {
+namespace {
+
+void hitFirstHand(Table& t, const DrawnCard& card) {
+  t.Command11.enabled = false;
+  t.firstHandCardCount += 1;
+  t.firstHandCards[static_cast<std::size_t>(t.firstHandCardCount)] = card.rank;
+  updateFirstHandTotal(t);
+  showCard(t, card.code, "User");
+  if (t.firstHandTotal < 21) return;
+  if (t.isSplit) {
+    moveToSecondHand(t);
+    t.Command11.enabled = true;
+    if (t.secondHandTotal == 21) dealerPlay(t);
+  } else if (t.firstHandTotal == 21) {
+    dealerPlay(t);
+  } else {
+    settleDeal(t);
+  }
+}
+
+void hitSecondHand(Table& t, const DrawnCard& card) {
+  t.Command11.enabled = false;
+  t.secondHandCardCount += 1;
+  t.secondHandCards[static_cast<std::size_t>(t.secondHandCardCount)] = card.rank;
+  updateSecondHandTotal(t);
+  showCard(t, card.code, "User2");
+  if (t.secondHandTotal >= 21) dealerPlay(t);
+}
+
+}  // namespace
+
+void command3Click(Table& t) {
+  updateFirstHandTotal(t);
+  updateSecondHandTotal(t);
+  t.Command12.visible = false;
+  if ((!t.isSplit && t.activeHand == 1) || t.activeHand == 2) t.Command11.enabled = false;
+  t.Command13.enabled = false;
+  t.Command14.enabled = false;
+  t.setIcon("MISC35.ICO");
+
+  // A hand already at 21 or more takes no card: a two-card 21 under a dealer
+  // ace is still in play until the player acts.
+  if (!t.isSplit && t.activeHand == 1 && t.firstHandTotal >= 21) {
+    if (t.firstHandTotal > 21) {
+      settleDeal(t);
+    } else {
+      dealerPlay(t);
+    }
+  } else if (t.isSplit && t.activeHand == 1 && t.firstHandTotal >= 21) {
+    moveToSecondHand(t);
+    if (t.secondHandTotal == 21) dealerPlay(t);
+  } else if (t.activeHand == 2 && t.secondHandTotal >= 21) {
+    dealerPlay(t);
+  } else {
+    const DrawnCard card = drawCard(t);
+    if (t.activeHand == 1) {
+      hitFirstHand(t, card);
+    } else if (t.activeHand == 2) {
+      hitSecondHand(t, card);
+    }
+  }
+}
+
+void command4Click(Table& t) {
+  t.setIcon("MISC36.ICO");
+  t.Command11.enabled = false;
+  t.Command12.visible = false;
+  t.Command13.enabled = false;
+  t.Command14.enabled = false;
+  updateFirstHandTotal(t);
+  updateSecondHandTotal(t);
+  if ((!t.isSplit && t.activeHand == 1) || t.activeHand == 2) dealerPlay(t);
+  if (t.isSplit && t.activeHand == 1) {
+    moveToSecondHand(t);
+    t.Command11.enabled = true;
+    if (t.secondHandTotal == 21) dealerPlay(t);
+  }
+}
+
+void moveToSecondHand(Table& t) {
+  t.activeHand = 2;
+  t.Shape1.visible = false;
+  t.Shape2.visible = true;
+}
+
+}  // namespace game

@@ -1,0 +1,81 @@
+#include "game/table_startup.h"
+
+#include "game/deck.h"
+
+namespace game {
+
+void tableLoad(Table& t) {
+  initializeGame(t);
+  if (t.bankBalance <= 0) {
+    t.mnuItemAddBalance.enabled = true;
+    t.mnuItemPayDebt.enabled = false;
+  }
+  if (t.debt == 0) t.mnuItemPayDebt.enabled = false;
+  shuffleDeck(t);
+  resetTable(t);
+}
+
+void initializeGame(Table& t) {
+  static constexpr const char* kSuits[] = {"C", "D", "H", "S"};
+  for (int i = 1; i <= kDeckSize; ++i) {
+    t.cardNames[static_cast<std::size_t>(i)] = std::to_string((i - 1) / 4 + 1) + kSuits[(i - 1) % 4];
+  }
+  t.dealerCards.fill(0);
+  t.firstHandCards.fill(0);
+  t.installPath = t.assetFolder.string();
+  if (t.installPath.empty() || t.installPath.back() != '/') t.installPath += '/';
+  t.bankBalance = 3000;
+  t.Label14.caption = "3000";
+  t.bet = 0;
+  t.Text1.setText("0");
+  t.insuranceBet = 0;
+  t.Option1.setValue(true);
+  t.Label16.caption = "Bet";
+  t.Command2.visible = false;
+  t.Command12.visible = false;
+}
+
+void resetTable(Table& t) {
+  t.Label7.caption = "";
+  t.Label8.caption = "";
+  t.firstHandTotal = 0;
+  t.dealerTotal = 0;
+  t.dealerCards.fill(0);
+  t.firstHandCards.fill(0);
+  t.secondHandCards.fill(0);
+  t.secondHandTotal = 0;
+  t.Command1.enabled = true;
+  t.Line1.visible = false;
+  for (Control* label : {&t.Label1, &t.Label4, &t.Label3, &t.Label6, &t.Label2, &t.Label5, &t.Label9,
+                         &t.Label7, &t.Label23, &t.Label10, &t.Label8}) {
+    label->visible = false;
+  }
+  t.Label4.caption = "0";
+  t.Label5.caption = "0";
+  t.Label6.caption = "0";
+  t.Label13.caption = "";
+  t.Label11.visible = false;
+  t.Label12.visible = false;
+  for (int n = 1; n <= 18; ++n)
+    t.Image(n).visible = false;
+  t.Command3.enabled = false;
+  t.Command4.enabled = false;
+  t.Command11.enabled = false;
+  t.Command12.visible = false;
+  t.Command13.enabled = false;
+  t.Command14.enabled = false;
+  t.height = 7515;
+  for (int n = 19; n <= 27; ++n)
+    t.Image(n).visible = false;
+  t.isSplit = false;
+  t.Shape1.visible = false;
+  t.Shape2.visible = false;
+  for (Control* sign : {&t.Label19, &t.Label20, &t.Label21, &t.Label22})
+    sign->visible = false;
+  t.handBet = 0;
+  t.secondHandBet = 0;
+  t.firstHandSurrendered = false;
+  t.secondHandSurrendered = false;
+}
+
+}  // namespace game

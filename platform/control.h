@@ -1,0 +1,132 @@
+#pragma once
+
+// The window model: every window of both programs is a plain object made of
+// these controls. Handlers change their properties; the Qt front end draws
+// whatever they say and turns clicks and typing back into their events.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Positions and sizes in twips (1/1440 inch); 15 twips make one pixel at 96 dpi.
+struct Twips {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+constexpr int kTwipsPerPixel = 15;
+
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// Arial is drawn with a metric-compatible face (Liberation Sans).
+struct FontSpec {
+  double points = 8.25;
+  bool bold = false;
+  bool underline = false;
+};
+
+enum class ControlKind { Label, CommandButton, TextBox, OptionButton, Image, Shape, Line };
+
+enum class Alignment { Left, Center, Right };
+
+class Control {
+ public:
+  Control(ControlKind kind, std::string name, Twips geometry)
+      : kind(kind), name(std::move(name)), geometry(geometry) {}
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const ControlKind kind;
+  const std::string name;
+  Twips geometry;
+  bool visible = true;
+  bool enabled = true;
+
+  // Labels and buttons.
+  std::string caption;
+  FontSpec font;
+  Alignment alignment = Alignment::Left;
+  Rgb foreColor{0, 0, 0};
+  Rgb backColor{255, 255, 255};
+
+  // Images: the file whose picture the control stretches to its size. A file
+  // that cannot be read leaves the picture that was there before.
+  std::string picture;
+
+  // Lines: end points in twips, relative to the form.
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+
+  std::function<void()> onClick;
+  std::function<void()> onChange;
+
+  // What a person can click: a hidden or disabled control ignores it.
+  void click() {
+    if (onClick && enabled && visible) onClick();
+  }
+
+  // Text boxes: writing a different text raises the change event, whoever
+  // writes it; writing the text already there raises nothing.
+  const std::string& text() const { return text_; }
+  void setText(std::string text);
+
+  // Option buttons: selecting one clears the others of its group.
+  bool value() const { return value_; }
+  void setValue(bool value);
+  void joinGroup(std::vector<Control*>* group) { group_ = group; }
+
+ private:
+  std::string text_;
+  bool value_ = false;
+  std::vector<Control*>* group_ = nullptr;
+};
+
+struct MenuItem {
+  MenuItem(std::string name, std::string caption) : name(std::move(name)), caption(std::move(caption)) {}
+  MenuItem(const MenuItem&) = delete;
+  MenuItem& operator=(const MenuItem&) = delete;
+
+  const std::string name;
+  std::string caption;
+  bool enabled = true;
+  bool visible = true;
+  std::string shortcut;  // in Qt's portable text form, e.g. "Ctrl+H"; empty for none
+  std::vector<MenuItem*> items;
+  std::function<void()> onClick;
+
+  void click() {
+    if (onClick && enabled && visible) onClick();
+  }
+};
+
+// A window: its own properties, its controls in drawing order (later ones lie
+// on top) and its menu bar.
+struct Form {
+  std::string caption;
+  int clientWidth = 0;  // twips
+  int clientHeight = 0;
+  // The outer height the program asks for; the client area shows this less
+  // the title and menu bars of the original window.
+  int height = 0;
+  static constexpr int kCaptionAndMenuTwips = 810;
+  Rgb backColor{255, 255, 255};
+  std::string icon;  // icon file; empty for the program's own
+  std::vector<Control*> controls;
+  std::vector<MenuItem*> menus;
+  // A handler sets this to unload (close) the window; the front end closes it
+  // once the handler returns and clears it when the window is shown again.
+  bool unloadRequested = false;
+
+  int visibleClientHeight() const { return height - kCaptionAndMenuTwips; }
+};
+
+}  // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+
+// What the handlers need of the real desktop. The Qt front end implements it;
+// tests use a scripted fake, so every handler runs without a display.
+
+#include <string>
+
+namespace platform {
+
+struct Form;
+
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageAnswer { Ok, Cancel };
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // A modal message box with the program's title.
+  virtual MessageAnswer messageBox(const std::string& text, MessageButtons buttons) = 0;
+  // Shows a window modally; returns when it is closed.
+  virtual void showModal(Form& form) = 0;
+  // Lets pending window events run (clicks, repaints, timers) and returns.
+  virtual void doEvents() = 0;
+  // Ends the program once the running handler returns.
+  virtual void endProgram() = 0;
+  // Opens a file or web address with the desktop's default handler.
+  virtual void openInBrowser(const std::string& target) = 0;
+};
+
+}  // namespace platform

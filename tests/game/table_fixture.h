@@ -1,0 +1,53 @@
+#pragma once
+
+// A freshly started table with a scripted host and a deck the test stacks.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "game/table.h"
+#include "game/table_startup.h"
+#include "support/fake_host.h"
+#include "support/scripted_random.h"
+
+namespace game::testing {
+
+class TableTest : public ::testing::Test {
+ protected:
+  TableTest() { tableLoad(t); }
+
+  // The next draws take these cards, in this order; the rest of the deck
+  // follows in table order, so a deck still holds each card once.
+  void stack(const std::vector<std::string>& codes) {
+    std::vector<std::string> order = {""};  // row 0 is never drawn
+    order.insert(order.end(), codes.begin(), codes.end());
+    for (int i = 1; i <= kDeckSize; ++i) {
+      const std::string& code = t.cardNames[static_cast<std::size_t>(i)];
+      if (std::find(codes.begin(), codes.end(), code) == codes.end()) order.push_back(code);
+    }
+    order[0] = order.back();
+    order.pop_back();
+    t.MSFlexGrid1.setRows(0);
+    for (std::size_t row = 0; row < order.size(); ++row) {
+      t.MSFlexGrid1.addItem();
+      t.MSFlexGrid1.setTextMatrix(static_cast<int>(row), 0, std::to_string(row + 1));
+      t.MSFlexGrid1.setTextMatrix(static_cast<int>(row), 1, order[row]);
+    }
+    t.deckPosition = 0;
+  }
+
+  // Types an amount into the bet box.
+  void typeBet(const std::string& text) { t.Text1.setText(text); }
+
+  std::string picture(int slot) { return t.Image(slot).picture; }
+  std::string face(const std::string& file) { return t.installPath + file; }
+
+  testing_support::FakeHost host;
+  testing_support::ScriptedRandom random;
+  Table t{host, random, "/opt/tavorin"};
+};
+
+}  // namespace game::testing
