@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QImage>
+
+namespace assets {
+
+QImage drawCardBack();
+
+}  // namespace assets

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace assets {
+
+// Draws Tavorin's pictures into `folder` (created when missing): the 52 faces, back.BMP and the phase icons.
+// On failure returns false and says which file in `error`.
+bool writeTavorinAssets(const QString& folder, QString& error);
+
+}  // namespace assets
