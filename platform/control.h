@@ -41,8 +41,8 @@ enum class Alignment { Left, Center, Right };
 
 class Control {
  public:
-  Control(ControlKind kind, std::string name, Twips geometry)
-      : kind(kind), name(std::move(name)), geometry(geometry) {}
+  Control(ControlKind kindOf, std::string nameOf, Twips at)
+      : kind(kindOf), name(std::move(nameOf)), geometry(at) {}
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
@@ -91,7 +91,8 @@ class Control {
 };
 
 struct MenuItem {
-  MenuItem(std::string name, std::string caption) : name(std::move(name)), caption(std::move(caption)) {}
+  MenuItem(std::string nameOf, std::string captionOf)
+      : name(std::move(nameOf)), caption(std::move(captionOf)) {}
   MenuItem(const MenuItem&) = delete;
   MenuItem& operator=(const MenuItem&) = delete;
 

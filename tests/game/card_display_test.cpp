@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "support/row_name.h"
 #include "table_fixture.h"
 
 namespace game::testing {
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Slots, ShowCardTest,
                                            ShowCase{"TenthCardNotShown", "5C", "User", 10, 0, ""},
                                            ShowCase{"NoCountNotShown", "5C", "Dealer", 0, 0, ""},
                                            ShowCase{"SelectorIsCaseSensitive", "5C", "user", 1, 0, ""}),
-                         [](const auto& info) { return info.param.name; });
+                         testing_support::RowName());
 
 }  // namespace
 }  // namespace game::testing

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/row_name.h"
 #include "table_fixture.h"
 
 namespace game::testing {
@@ -249,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SignCase{"Push", {"10C", "10D", "8H", "8S"}, 3000, "T", "T", "You Lose  0"},
                       SignCase{
                           "DealerBusts", {"10C", "10D", "6H", "2S", "13C"}, 3010, "+", "-", "You Win  10"}),
-    [](const auto& info) { return info.param.name; });
+    testing_support::RowName());
 
 TEST_F(DealTest, SettlementReturnsTheTableToBetEntry) {
   deal(10, {"10C", "10D", "8H", "13S"});

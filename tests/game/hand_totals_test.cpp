@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_name.h"
+
 #include <ostream>
 
 #include <vector>
@@ -45,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Hands, HandTotalTest,
                                            TotalCase{"JackQueenKing", {11, 12, 13}, 30, " 30", 30},
                                            TotalCase{"AceAceFive", {1, 1, 5}, 17, " 7 or  17", 7},
                                            TotalCase{"NoCards", {}, 0, " 0", 0}),
-                         [](const auto& info) { return info.param.name; });
+                         testing_support::RowName());
 
 TEST(HandTotalTest, CardsAtTheFarEndOfTheHandCount) {
   HandCards cards{};

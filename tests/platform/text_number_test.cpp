@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_name.h"
+
 #include <ostream>
 
 #include <cmath>
@@ -43,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LeadingCase{"HugeExponentDigits", "1e99999999999999999999999", 0},
                       LeadingCase{"NegativeZero", "-0", 0}, LeadingCase{"CarriageReturnEnds", "12\r\n", 12},
                       LeadingCase{"SecondPointEnds", "1.2.3", 1.2}),
-    [](const auto& info) { return info.param.name; });
+    testing_support::RowName());
 
 TEST(LeadingNumberTest, NeverYieldsInfinityOrNaN) {
   for (const char* text : {"1e308", "9e308", "1.8e308", "-1.8e308", "nan", "inf", "infinity", "0x1p4"}) {
@@ -80,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormCase{"RoundsToFifteenDigits", 0.1 + 0.2, "0.3", " 0.3"},
                       FormCase{"Large", 1e20, "1E+20", " 1E+20"},
                       FormCase{"Small", 0.00001, "1E-05", " 1E-05"}),
-    [](const auto& info) { return info.param.name; });
+    testing_support::RowName());
 
 TEST(NumberFormTest, PlainFormReadsBack) {
   for (double value : {0.0, 1.0, 2.5, -5.0, 3000.0, 605.0, 1e20, 0.00001, 123456789012345.0, -0.125}) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "../table_fixture.h"
+#include "support/row_name.h"
 
 namespace game::testing {
 namespace {
@@ -39,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"LoneMinus", "-", 0, "0"}, TypedCase{"Negative", "-20", -20, "-20"},
                       TypedCase{"Fraction", "2.5", 2.5, "2.5"}, TypedCase{"Exponent", "1e3", 1000, "1000"},
                       TypedCase{"BeyondRange", "1e999", 0, "0"}),
-    [](const auto& info) { return info.param.name; });
+    testing_support::RowName());
 
 struct ChipCase {
   const char* name;
@@ -72,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChipCase{"AddToNegativeThenFifty", "-20", false, {1, 3}, "40"},
                       ChipCase{"AddToFraction", "2.5", false, {0}, "3.5"},
                       ChipCase{"BeyondTheBank", "2900", false, {4, 4}, "3100"}),
-    [](const auto& info) { return info.param.name; });
+    testing_support::RowName());
 
 TEST_F(BetEntryTest, ClickOnTheEntryLabelClearsTheAmountInAnyMode) {
   for (const char* mode : {"Bet", "Debt", "Pay"}) {

@@ -1,0 +1,62 @@
+#include "platform/qt/form_view.h"
+
+#include <QIcon>
+#include <QImageReader>
+
+#include <algorithm>
+
+namespace platform::qt {
+
+int shownClientHeight(const Form& form) {
+  if (form.height <= 0) return form.clientHeight;
+  return std::max(0, form.visibleClientHeight());
+}
+
+FormView::FormView(Form& form, std::function<void()> afterEvent, QWidget* parent)
+    : QWidget(parent), form_(form) {
+  setAutoFillBackground(true);
+  // Created in the form's order, so later controls lie on top.
+  for (Control* control : form_.controls) {
+    controls_.emplace_back(control, createControlWidget(*control, this, afterEvent));
+  }
+}
+
+void FormView::refresh() {
+  const QSize size(toPixels(form_.clientWidth), toPixels(shownClientHeight(form_)));
+  if (minimumSize() != size || maximumSize() != size) setFixedSize(size);
+  const QColor back = toColor(form_.backColor);
+  if (palette().color(QPalette::Window) != back) {
+    QPalette withBack = palette();
+    withBack.setColor(QPalette::Window, back);
+    setPalette(withBack);
+  }
+  for (auto& [control, widget] : controls_)
+    widget->refresh();
+  syncWindow();
+  if (form_.unloadRequested && window()->isVisible()) window()->close();
+}
+
+QWidget* FormView::widgetFor(const Control& control) const {
+  for (const auto& [shown, widget] : controls_) {
+    if (shown == &control) return widget->widget();
+  }
+  return nullptr;
+}
+
+void FormView::syncWindow() {
+  QWidget* top = window();
+  const QString title = QString::fromStdString(form_.caption);
+  if (top->windowTitle() != title) top->setWindowTitle(title);
+  if (form_.icon == iconPath_) return;
+  iconPath_ = form_.icon;
+  // An empty icon falls back to the application's; an unreadable one keeps
+  // whatever the window showed.
+  if (iconPath_.empty()) {
+    top->setWindowIcon(QIcon());
+  } else if (const QString file = QString::fromStdString(iconPath_); QImageReader(file).canRead()) {
+    // Every size an icon file holds, so the desktop picks the sharpest.
+    top->setWindowIcon(QIcon(file));
+  }
+}
+
+}  // namespace platform::qt

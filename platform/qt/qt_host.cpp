@@ -1,0 +1,54 @@
+#include "platform/qt/qt_host.h"
+
+#include "platform/qt/form_dialog.h"
+#include "platform/qt/live_windows.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace platform::qt {
+
+QtHost::QtHost(const std::string& programTitle) : title_(QString::fromStdString(programTitle)) {}
+
+MessageAnswer QtHost::messageBox(const std::string& text, MessageButtons buttons) {
+  // The handler may have changed the window behind the box; show that.
+  refreshAllWindows();
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(title_);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(QString::fromStdString(text));
+  QPushButton* ok = box.addButton(QMessageBox::Ok);
+  box.setDefaultButton(ok);
+  if (buttons == MessageButtons::OkCancel) box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+  box.exec();
+  // Closing the box by other means than a button counts as its escape button.
+  return buttons == MessageButtons::OkCancel && box.clickedButton() != ok ? MessageAnswer::Cancel
+                                                                          : MessageAnswer::Ok;
+}
+
+void QtHost::showModal(Form& form) {
+  form.unloadRequested = false;
+  refreshAllWindows();
+  FormDialog dialog(form, QApplication::activeWindow());
+  dialog.exec();
+}
+
+void QtHost::doEvents() {
+  // Waiting handlers call this to let the window show their progress.
+  refreshAllWindows();
+  QCoreApplication::processEvents();
+}
+
+void QtHost::endProgram() {
+  endRequested_ = true;
+  QCoreApplication::exit(0);
+}
+
+void QtHost::openInBrowser(const std::string& target) {
+  QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(target)));
+}
+
+}  // namespace platform::qt

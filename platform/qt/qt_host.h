@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/control.h"
+#include "platform/host.h"
+
+#include <QString>
+
+#include <string>
+
+namespace platform::qt {
+
+// The desktop services the handlers call, on Qt Widgets.
+class QtHost final : public platform::Host {
+ public:
+  explicit QtHost(const std::string& programTitle);
+
+  MessageAnswer messageBox(const std::string& text, MessageButtons buttons) override;
+  void showModal(Form& form) override;
+  void doEvents() override;
+  void endProgram() override;
+  void openInBrowser(const std::string& target) override;
+
+  // The event loop forgets an exit asked for before it started, so whoever
+  // starts it asks here first.
+  bool endRequested() const { return endRequested_; }
+
+ private:
+  QString title_;
+  bool endRequested_ = false;
+};
+
+}  // namespace platform::qt
