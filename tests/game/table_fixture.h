@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,9 @@ namespace game::testing {
 
 class TableTest : public ::testing::Test {
  protected:
-  TableTest() { tableLoad(t); }
+  explicit TableTest(std::filesystem::path assets = "/opt/tavorin") : assets_(std::move(assets)) {
+    tableLoad(t);
+  }
 
   // The next draws take these cards, in this order; the rest of the deck
   // follows in table order, so a deck still holds each card once.
@@ -45,9 +48,10 @@ class TableTest : public ::testing::Test {
   std::string picture(int slot) { return t.Image(slot).picture; }
   std::string face(const std::string& file) { return t.installPath + file; }
 
+  std::filesystem::path assets_;
   testing_support::FakeHost host;
   testing_support::ScriptedRandom random;
-  Table t{host, random, "/opt/tavorin"};
+  Table t{host, random, assets_};
 };
 
 }  // namespace game::testing

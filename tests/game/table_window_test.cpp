@@ -1,0 +1,79 @@
+// The real table window on Qt's offscreen platform: it shows what the model
+// says, and a click on a widget reaches the game's handler.
+
+#include <gtest/gtest.h>
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+#include "platform/qt/form_window.h"
+#include "table_fixture.h"
+
+namespace game::testing {
+namespace {
+
+class TableWindowTest : public TableTest {
+ protected:
+  TableWindowTest() : TableTest(TAVORIN_BUILD_ASSET_DIR) {}
+
+  void SetUp() override {
+    window = std::make_unique<platform::qt::FormWindow>(t);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  QWidget* widget(const Control& control) { return window->widgetFor(control); }
+  QString labelText(const Control& control) { return qobject_cast<QLabel*>(widget(control))->text(); }
+  void click(const Control& control) { QTest::mouseClick(widget(control), Qt::LeftButton); }
+
+  std::unique_ptr<platform::qt::FormWindow> window;
+};
+
+TEST_F(TableWindowTest, StartsAsAnEmptyTableCutAboveTheSecondHand) {
+  EXPECT_EQ(window->clientArea()->size(), QSize(7665 / 15, (7515 - 810) / 15));
+  EXPECT_EQ(window->windowTitle(), "Tavorin");
+  for (int n = 1; n <= 27; ++n)
+    EXPECT_FALSE(widget(t.Image(n))->isVisible()) << n;
+  EXPECT_EQ(labelText(t.Label14), "3000");
+  EXPECT_FALSE(widget(t.Command3)->isEnabled());
+}
+
+TEST_F(TableWindowTest, ChipsAndDealClickedOnScreenPlayADeal) {
+  stack({"10C", "10D", "8H", "13S"});
+  click(t.Command9);
+  click(t.Command6);
+  EXPECT_EQ(qobject_cast<QLineEdit*>(widget(t.Text1))->text(), "105");
+
+  click(t.Command1);
+  for (int slot : {1, 2, 10, 11})
+    EXPECT_TRUE(widget(t.Image(slot))->isVisible()) << slot;
+  EXPECT_FALSE(widget(t.Image(3))->isVisible());
+  EXPECT_EQ(labelText(t.Label5), " 20");
+  EXPECT_FALSE(widget(t.Command1)->isEnabled());
+  EXPECT_TRUE(widget(t.Command4)->isEnabled());
+  EXPECT_FALSE(window->windowIcon().isNull()) << "the deal's icon is loaded from the assets";
+
+  click(t.Command4);
+  EXPECT_EQ(labelText(t.Label13), "You Win  105");
+  EXPECT_EQ(labelText(t.Label14), "3105");
+  EXPECT_EQ(labelText(t.Label20), "+");
+  EXPECT_TRUE(widget(t.Label20)->isVisible());
+}
+
+TEST_F(TableWindowTest, CardSlotsShowTheirFaces) {
+  stack({"10C", "10D", "8H", "13S"});
+  typeBet("10");
+  click(t.Command1);
+  // The middle of the king's face is not the table's green.
+  const QImage king = widget(t.Image(2))->grab().toImage();
+  const QColor middle = king.pixelColor(king.width() / 2, king.height() / 2);
+  EXPECT_NE(middle, QColor(0, 128, 0));
+}
+
+}  // namespace
+}  // namespace game::testing
