@@ -4,9 +4,11 @@ namespace game {
 
 std::string displayCode(std::string_view code) {
   const std::string_view rank = code.substr(0, 2);
-  const char* court = rank == "11" ? "J" : rank == "12" ? "Q" : rank == "13" ? "K" : nullptr;
+  const char court = rank == "11" ? 'J' : rank == "12" ? 'Q' : rank == "13" ? 'K' : '\0';
   if (!court) return std::string(code);
-  return court + std::string(code.substr(2, 1));
+  std::string display(1, court);
+  display += code.substr(2, 1);
+  return display;
 }
 
 std::string cardImageFile(const Table& t, std::string_view code) {
