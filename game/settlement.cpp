@@ -4,6 +4,7 @@
 
 #include "game/card_display.h"
 #include "game/hand_totals.h"
+#include "game/table_startup.h"
 #include "platform/text_number.h"
 
 namespace game {
@@ -90,12 +91,7 @@ void settleDeal(Table& t) {
   updateSecondHandTotal(t);
   updateFirstHandTotal(t);
   const double balanceBefore = t.bankBalance;
-  t.Command3.enabled = false;
-  t.Command4.enabled = false;
-  t.Command11.enabled = false;
-  t.Command12.visible = false;
-  t.Command13.enabled = false;
-  t.Command14.enabled = false;
+  disablePlayerActions(t);
   t.Label5.caption = plainForm(t.firstHandTotal);
   t.Label6.caption = plainForm(t.secondHandTotal);
   t.Label4.caption = plainForm(t.dealerTotal);

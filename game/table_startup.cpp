@@ -58,12 +58,7 @@ void resetTable(Table& t) {
   t.Label12.visible = false;
   for (int n = 1; n <= 18; ++n)
     t.Image(n).visible = false;
-  t.Command3.enabled = false;
-  t.Command4.enabled = false;
-  t.Command11.enabled = false;
-  t.Command12.visible = false;
-  t.Command13.enabled = false;
-  t.Command14.enabled = false;
+  disablePlayerActions(t);
   t.height = 7515;
   for (int n = 19; n <= 27; ++n)
     t.Image(n).visible = false;
@@ -76,6 +71,15 @@ void resetTable(Table& t) {
   t.secondHandBet = 0;
   t.firstHandSurrendered = false;
   t.secondHandSurrendered = false;
+}
+
+void disablePlayerActions(Table& t) {
+  t.Command3.enabled = false;
+  t.Command4.enabled = false;
+  t.Command11.enabled = false;
+  t.Command12.visible = false;
+  t.Command13.enabled = false;
+  t.Command14.enabled = false;
 }
 
 }  // namespace game

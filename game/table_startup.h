@@ -12,4 +12,8 @@ void initializeGame(Table& t);
 // Clears the table for the next deal; the bank, the bet and the deck carry over.
 void resetTable(Table& t);
 
+// Hit, Stand, Double Down, Surrender and Split off, Insurance hidden: no
+// player action is open.
+void disablePlayerActions(Table& t);
+
 }  // namespace game

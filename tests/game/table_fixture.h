@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/table.h"
@@ -44,6 +45,14 @@ class TableTest : public ::testing::Test {
 
   // Types an amount into the bet box.
   void typeBet(const std::string& text) { t.Text1.setText(text); }
+
+  // Everything a person sees of the table, and the money and the deck.
+  auto tableState() const {
+    std::vector<std::tuple<std::string, bool, bool, std::string, std::string, std::string>> controls;
+    for (const Control* c : t.controls)
+      controls.emplace_back(c->name, c->visible, c->enabled, c->caption, c->picture, c->text());
+    return std::make_tuple(controls, t.height, t.icon, t.deckPosition, t.bankBalance);
+  }
 
   std::string picture(int slot) { return t.Image(slot).picture; }
   std::string face(const std::string& file) { return t.installPath + file; }

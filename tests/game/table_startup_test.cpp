@@ -49,15 +49,9 @@ TEST_F(StartupTest, ResetTwiceGivesTheSameTableAsOnce) {
   t.Text1.setText("25");
   t.Command1.click();
   resetTable(t);
-  const auto snapshot = [&] {
-    std::vector<std::tuple<std::string, bool, bool, std::string, std::string>> state;
-    for (Control* c : t.controls)
-      state.emplace_back(c->name, c->visible, c->enabled, c->caption, c->picture);
-    return std::make_pair(state, t.height);
-  };
-  const auto once = snapshot();
+  const auto once = tableState();
   resetTable(t);
-  EXPECT_EQ(snapshot(), once);
+  EXPECT_EQ(tableState(), once);
   EXPECT_EQ(t.firstHandCardCount, 2) << "the counts of the last deal stay";
 }
 
