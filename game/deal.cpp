@@ -13,6 +13,7 @@ void command1Click(Table& t) {
   // An out-of-range bet is refused without a word.
   if (t.bet <= 0 || t.bet > t.bankBalance) return;
   resetTable(t);
+  t.dealInPlay = true;
   t.setIcon("MISC34.ICO");
   for (Control* chip : t.chips())
     chip->enabled = false;

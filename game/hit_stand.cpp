@@ -1,8 +1,8 @@
 #include "game/hit_stand.h"
 
-#include "game/card_display.h"
 #include "game/dealer_play.h"
 #include "game/deck.h"
+#include "game/give_card.h"
 #include "game/hand_totals.h"
 #include "game/settlement.h"
 
@@ -11,10 +11,7 @@ namespace {
 
 void hitFirstHand(Table& t, const DrawnCard& card) {
   t.Command11.enabled = false;
-  t.firstHandCardCount += 1;
-  t.firstHandCards[static_cast<std::size_t>(t.firstHandCardCount)] = card.rank;
-  updateFirstHandTotal(t);
-  showCard(t, card.code, "User");
+  giveToFirstHand(t, card);
   if (t.firstHandTotal < 21) return;
   if (t.isSplit) {
     moveToSecondHand(t);
@@ -29,10 +26,7 @@ void hitFirstHand(Table& t, const DrawnCard& card) {
 
 void hitSecondHand(Table& t, const DrawnCard& card) {
   t.Command11.enabled = false;
-  t.secondHandCardCount += 1;
-  t.secondHandCards[static_cast<std::size_t>(t.secondHandCardCount)] = card.rank;
-  updateSecondHandTotal(t);
-  showCard(t, card.code, "User2");
+  giveToSecondHand(t, card);
   if (t.secondHandTotal >= 21) dealerPlay(t);
 }
 

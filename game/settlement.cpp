@@ -77,6 +77,28 @@ void showSigns(HandResult result, Control& playerSign, Control& dealerSign) {
 
 }  // namespace
 
+void applyEndOfDealMenuRules(Table& t) {
+  // Deliberate: a bank below 0 changes neither item here; the next start
+  // offers the loan.
+  if (t.bankBalance == 0) {
+    t.mnuItemAddBalance.enabled = true;
+    t.mnuItemPayDebt.enabled = false;
+  }
+  if (t.bankBalance > 0 && t.debt > 0) t.mnuItemPayDebt.enabled = true;
+}
+
+void returnToBetEntry(Table& t) {
+  t.dealInPlay = false;
+  t.bet = 0;
+  t.Text1.setText("0");
+  t.Label14.caption = plainForm(t.bankBalance);
+  t.Command1.enabled = true;
+  for (Control* chip : t.chips())
+    chip->enabled = true;
+  t.insuranceBet = 0;
+  t.Option1.setValue(true);
+}
+
 HandResult handResult(double h, double d) {
   if (h <= 21) {
     if (d > 21 || h > d) return HandResult::User;
@@ -115,22 +137,11 @@ void settleDeal(Table& t) {
     payHand(t, {t.secondHandTotal, t.secondHandCardCount, t.secondHandBet, secondResult, 2}, resultSuffix);
   }
 
-  if (t.bankBalance == 0) {
-    t.mnuItemAddBalance.enabled = true;
-    t.mnuItemPayDebt.enabled = false;
-  }
-  if (t.bankBalance > 0 && t.debt > 0) t.mnuItemPayDebt.enabled = true;
+  applyEndOfDealMenuRules(t);
 
   t.dealerCardCount = 1;
   showCard(t, t.holeCardCode, "Dealer");
-  t.bet = 0;
-  t.Text1.setText("0");
-  t.Label14.caption = plainForm(t.bankBalance);
-  t.Command1.enabled = true;
-  for (Control* chip : t.chips())
-    chip->enabled = true;
-  t.insuranceBet = 0;
-  t.Option1.setValue(true);
+  returnToBetEntry(t);
 
   showSigns(firstResult, t.Label20, t.Label19);
   if (t.firstHandSurrendered) t.Label20.caption = "S";

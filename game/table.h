@@ -34,11 +34,13 @@ using HandCards = std::array<double, kDeckSize + 1>;
 
 class Table : public platform::Form {
  public:
-  Table(platform::Host& host, platform::RandomSource& random, std::filesystem::path assetFolder);
+  Table(platform::Host& host, platform::RandomSource& random, std::filesystem::path assetFolder,
+        std::filesystem::path dataFolder);
 
   platform::Host& host;
   platform::RandomSource& random;
   const std::filesystem::path assetFolder;
+  const std::filesystem::path dataFolder;  // where the player file lives
 
   // Game state.
   std::array<std::string, kDeckSize + 1> cardNames;
@@ -65,6 +67,9 @@ class Table : public platform::Form {
   bool isSplit = false;
   bool firstHandSurrendered = false;
   bool secondHandSurrendered = false;
+  // From the deal until its settlement or surrender: the player's turn or
+  // an entry opened during it. Done gives back only the buttons that fit.
+  bool dealInPlay = false;
 
   DeckStore MSFlexGrid1;
 

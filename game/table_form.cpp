@@ -31,10 +31,12 @@ constexpr int slotLeft(int k) {
 
 // Controls are non-copyable, so each member is built in place from its
 // layout; the constructor body then sets the rest of their look.
-Table::Table(platform::Host& host_, platform::RandomSource& random_, std::filesystem::path assetFolder_)
+Table::Table(platform::Host& host_, platform::RandomSource& random_, std::filesystem::path assetFolder_,
+             std::filesystem::path dataFolder_)
     : host(host_),
       random(random_),
       assetFolder(std::move(assetFolder_)),
+      dataFolder(std::move(dataFolder_)),
       Command1(ControlKind::CommandButton, "Command1", {5760, 2400, 975, 615}),
       Command2(ControlKind::CommandButton, "Command2", {3240, 3840, 855, 375}),
       Command3(ControlKind::CommandButton, "Command3", {6840, 1920, 735, 375}),

@@ -1,11 +1,13 @@
 #include "game/table_startup.h"
 
+#include "game/bankroll/player_file.h"
 #include "game/deck.h"
 
 namespace game {
 
 void tableLoad(Table& t) {
   initializeGame(t);
+  loadPlayerFile(t);
   if (t.bankBalance <= 0) {
     t.mnuItemAddBalance.enabled = true;
     t.mnuItemPayDebt.enabled = false;

@@ -14,6 +14,7 @@
 #include "game/table_startup.h"
 #include "support/fake_host.h"
 #include "support/scripted_random.h"
+#include "support/temp_folder.h"
 
 namespace game::testing {
 
@@ -58,9 +59,11 @@ class TableTest : public ::testing::Test {
   std::string face(const std::string& file) { return t.installPath + file; }
 
   std::filesystem::path assets_;
+  // Each test keeps its player file in a folder of its own.
+  std::filesystem::path data_ = testing_support::freshTempFolder("tavorin-data");
   testing_support::FakeHost host;
   testing_support::ScriptedRandom random;
-  Table t{host, random, assets_};
+  Table t{host, random, assets_, data_};
 };
 
 }  // namespace game::testing

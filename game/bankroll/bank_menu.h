@@ -1,0 +1,19 @@
+#pragma once
+
+#include "game/table.h"
+
+namespace game {
+
+// File > Add to Bank Balance: opens the "Debt" entry.
+void mnuItemAddBalanceClick(Table& t);
+// File > Pay Debt: opens the "Pay" entry, or only turns itself off without a debt.
+void mnuItemPayDebtClick(Table& t);
+// File > Exit: saves the player file and ends the program.
+void mnuItemExitClick(Table& t);
+
+// The rules Done applies in the "Debt" and "Pay" entries; false refuses the
+// amount and changes nothing.
+bool applyDepositRule(Table& t);
+bool applyPaymentRule(Table& t);
+
+}  // namespace game

@@ -1,0 +1,97 @@
+#include "game/double_down.h"
+
+#include <cmath>
+
+#include "game/dealer_play.h"
+#include "game/give_card.h"
+#include "game/hit_stand.h"
+#include "game/settlement.h"
+#include "platform/text_number.h"
+
+namespace game {
+namespace {
+
+void enableSecondHandActions(Table& t) {
+  for (Control* on : {&t.Command3, &t.Command4, &t.Command11, &t.Command13})
+    on->enabled = true;
+}
+
+}  // namespace
+
+void command11Click(Table& t) {
+  if (t.firstHandTotal >= 21 && t.activeHand == 1) {
+    if (t.isSplit) {
+      moveToSecondHand(t);
+    } else {
+      settleDeal(t);
+    }
+    return;
+  }
+  t.savedBet = t.bet;
+  t.Command1.enabled = false;
+  t.Command2.visible = true;
+  t.Command2.enabled = true;
+  for (Control* chip : t.chips())
+    chip->enabled = true;
+  t.Command12.visible = false;
+  t.Command14.enabled = false;
+  t.Label16.caption = "D-D";
+  for (Control* off : {&t.Command3, &t.Command4, &t.Command11, &t.Command13})
+    off->enabled = false;
+  t.Label13.visible = true;
+  t.Label13.caption = "Limit is " + platform::signedForm(t.bet * 2);
+}
+
+void completeDoubleDown(Table& t) {
+  t.bet = platform::leadingNumber(t.Text1.text());
+  if (t.bet > t.savedBet * 2 || t.bet > t.bankBalance) return;
+  t.Label16.caption = "Bet";
+  t.Command2.visible = false;
+  t.Label13.visible = false;
+  t.Command13.enabled = false;
+
+  if (t.activeHand == 1) {
+    t.handBet = t.bet;
+    t.Label7.caption = platform::plainForm(t.handBet);
+    giveToFirstHand(t, drawCard(t));
+    if (t.firstHandTotal >= 21) {
+      if (t.isSplit) {
+        moveToSecondHand(t);
+        enableSecondHandActions(t);
+        if (t.secondHandTotal == 21) dealerPlay(t);
+      } else if (t.firstHandTotal == 21) {
+        dealerPlay(t);
+      } else {
+        settleDeal(t);
+      }
+      return;
+    }
+  }
+  if (t.isSplit && t.secondHandTotal == 21) {
+    dealerPlay(t);
+    return;
+  }
+  if (t.activeHand == 2) {
+    // Rounds to the nearest whole stake, a half to the even neighbour.
+    t.secondHandBet = std::nearbyint(t.bet);
+    t.Label8.caption = platform::plainForm(t.secondHandBet);
+    giveToSecondHand(t, drawCard(t));
+    if (t.secondHandTotal == 21) {
+      dealerPlay(t);
+      return;
+    }
+    if (t.secondHandTotal > 21) {
+      // Deliberate: a doubled second hand that busts is settled at once,
+      // without the dealer drawing for the first hand.
+      settleDeal(t);
+      return;
+    }
+  }
+  if (t.activeHand == 2 || !t.isSplit) dealerPlay(t);
+  if (t.isSplit && t.activeHand == 1) {
+    moveToSecondHand(t);
+    enableSecondHandActions(t);
+  }
+}
+
+}  // namespace game

@@ -1,0 +1,50 @@
+#include "game/surrender.h"
+
+#include <cmath>
+
+#include "game/dealer_play.h"
+#include "game/hit_stand.h"
+#include "game/settlement.h"
+#include "platform/text_number.h"
+
+namespace game {
+namespace {
+
+void endDealAfterSurrender(Table& t) {
+  applyEndOfDealMenuRules(t);
+  returnToBetEntry(t);
+  t.Command3.enabled = false;
+  t.Command4.enabled = false;
+  t.Command11.enabled = false;
+  t.Command12.visible = false;
+  t.Command13.enabled = false;
+  // A surrendered pair must not be split after the deal has ended.
+  t.Command14.enabled = false;
+  t.Command1.enabled = true;
+}
+
+}  // namespace
+
+void command13Click(Table& t) {
+  if (!t.isSplit && t.activeHand == 1) {
+    // No settlement: the hole card stays down and an insurance stake is
+    // dropped unpaid and uncharged.
+    const double charge = std::floor(t.bet * 0.5);
+    t.bankBalance -= charge;
+    t.Label13.visible = true;
+    t.Label13.caption = "Surrender, You Lose " + platform::signedForm(charge);
+    t.Command1.enabled = true;
+    endDealAfterSurrender(t);
+  } else if (t.activeHand == 1) {
+    // The charge comes with the settlement.
+    moveToSecondHand(t);
+    t.firstHandSurrendered = true;
+    if (t.secondHandTotal == 21) dealerPlay(t);
+  } else if (t.activeHand == 2) {
+    t.secondHandSurrendered = true;
+    settleDeal(t);
+    endDealAfterSurrender(t);
+  }
+}
+
+}  // namespace game

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "game/table.h"
+
+namespace game {
+
+// Click of Command13, "Surrender": gives up the hand in play for half the bet.
+void command13Click(Table& t);
+
+}  // namespace game

@@ -1,0 +1,33 @@
+#pragma once
+
+// The programs' small data files: one value a line, lines ended by CR LF.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace platform {
+
+// Reads up to `maxLines` lines. Accepts CR LF and LF line ends; a last line
+// without an end counts. A line longer than `maxLineLength` keeps only its
+// start, so a damaged file cannot fill the memory. Nothing when the file
+// cannot be opened.
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& file, std::size_t maxLines,
+                                                  std::size_t maxLineLength = 4096);
+
+// How a finished new file takes the old one's place; tests replace it to
+// fail the way a crash or a full disk would.
+using RenameFile =
+    std::function<void(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code&)>;
+
+// Writes the lines, each ended by CR LF, to a new file beside `file` and
+// renames it over `file` once it is complete on disk, so the old content
+// stays whole until the new one is. Creates the folder when missing.
+// Returns false, with the old file untouched, when any step fails.
+bool writeLinesReplacing(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                         const RenameFile& rename = {});
+
+}  // namespace platform
