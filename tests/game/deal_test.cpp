@@ -14,20 +14,7 @@
 namespace game::testing {
 namespace {
 
-class DealTest : public TableTest {
- protected:
-  void deal(double amount, const std::vector<std::string>& cards) {
-    typeBet(std::to_string(static_cast<long long>(amount)));
-    stack(cards);
-    t.Command1.click();
-  }
-  int visibleDealerSlots() {
-    int shown = 0;
-    for (int n = 10; n <= 18; ++n)
-      shown += t.Image(n).visible;
-    return shown;
-  }
-};
+using DealTest = TableTest;
 
 TEST_F(DealTest, DealsTwoCardsEachWithTheHoleCardFaceDown) {
   deal(25, {"10C", "9D", "7H", "5S"});

@@ -12,6 +12,7 @@
 
 #include "game/table.h"
 #include "game/table_startup.h"
+#include "platform/text_number.h"
 #include "support/fake_host.h"
 #include "support/scripted_random.h"
 #include "support/temp_folder.h"
@@ -44,6 +45,14 @@ class TableTest : public ::testing::Test {
     t.deckPosition = 0;
   }
 
+  // Bets the amount and deals from a deck stacked with these cards: hole
+  // card, player, up card, player, then what later draws take.
+  void deal(double amount, const std::vector<std::string>& cards) {
+    typeBet(platform::plainForm(amount));
+    stack(cards);
+    t.Command1.click();
+  }
+
   // Types an amount into the bet box.
   void typeBet(const std::string& text) { t.Text1.setText(text); }
 
@@ -53,6 +62,13 @@ class TableTest : public ::testing::Test {
     for (const Control* c : t.controls)
       controls.emplace_back(c->name, c->visible, c->enabled, c->caption, c->picture, c->text());
     return std::make_tuple(controls, t.height, t.icon, t.deckPosition, t.bankBalance);
+  }
+
+  int visibleDealerSlots() {
+    int shown = 0;
+    for (int n = 10; n <= 18; ++n)
+      shown += t.Image(n).visible;
+    return shown;
   }
 
   std::string picture(int slot) { return t.Image(slot).picture; }

@@ -1,0 +1,153 @@
+#include "game/bankroll/bank_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "../table_fixture.h"
+#include "support/row_name.h"
+
+namespace game::testing {
+namespace {
+
+using BankMenuTest = TableTest;
+
+struct MoneyCase {
+  const char* name;
+  bool payment;  // "Pay Debt", else "Add to Bank Balance"
+  double bank, debt;
+  const char* amount;
+  bool accepted;
+  double bankAfter, debtAfter;
+  friend void PrintTo(const MoneyCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MoneyEntryTest : public TableTest, public ::testing::WithParamInterface<MoneyCase> {};
+
+TEST_P(MoneyEntryTest, DoneAppliesTheLimits) {
+  const MoneyCase& c = GetParam();
+  t.bankBalance = c.bank;
+  t.debt = c.debt;
+  t.mnuItemAddBalance.enabled = t.mnuItemPayDebt.enabled = true;
+  (c.payment ? t.mnuItemPayDebt : t.mnuItemAddBalance).click();
+  const std::string mode = c.payment ? "Pay" : "Debt";
+  EXPECT_EQ(t.Label16.caption, mode);
+  typeBet(c.amount);
+  t.Command2.click();
+
+  EXPECT_EQ(t.bankBalance, c.bankAfter);
+  EXPECT_EQ(t.debt, c.debtAfter);
+  if (c.accepted) {
+    EXPECT_EQ(t.Label16.caption, "Bet");
+    EXPECT_EQ(t.Text1.text(), "0");
+    EXPECT_FALSE(t.Command2.visible);
+    EXPECT_FALSE(t.Label13.visible);
+    EXPECT_EQ(t.Label14.caption, platform::plainForm(c.bankAfter));
+    EXPECT_TRUE(t.Command1.enabled);
+  } else {
+    EXPECT_EQ(t.Label16.caption, mode);
+    EXPECT_EQ(t.Text1.text(), c.amount);
+    EXPECT_TRUE(t.Command2.visible);
+    EXPECT_FALSE(t.Command1.enabled);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, MoneyEntryTest,
+    ::testing::Values(MoneyCase{"DepositUpToTenThousand", false, 0, 0, "10000", true, 10000, 10000},
+                      MoneyCase{"DepositBeyondTenThousand", false, 0, 0, "10001", false, 0, 0},
+                      MoneyCase{"DepositOfNothing", false, 200, 0, "0", true, 200, 0},
+                      MoneyCase{"DebtCappedBankNot", false, 0, 999500, "1000", true, 1000, 1000000},
+                      MoneyCase{"NegativeDepositUnchecked", false, 3000, 0, "-500", true, 2500, -500},
+                      MoneyCase{"PayTheWholeDebt", true, 800, 500, "500", true, 300, 0},
+                      MoneyCase{"PayMoreThanTheDebt", true, 800, 500, "600", false, 800, 500},
+                      MoneyCase{"PayLeavingNothing", true, 500, 500, "500", false, 500, 500},
+                      MoneyCase{"PayLeavingOne", true, 500, 500, "499", true, 1, 1}),
+    testing_support::RowName());
+
+TEST_F(BankMenuTest, PayDebtShowsWhatIsOwed) {
+  t.debt = 1500;
+  t.mnuItemPayDebt.enabled = true;
+  t.mnuItemPayDebt.click();
+  EXPECT_TRUE(t.Label13.visible);
+  EXPECT_EQ(t.Label13.caption, "1500");
+  for (Control* off : {&t.Command1, &t.Command3, &t.Command4, &t.Command11, &t.Command13}) {
+    EXPECT_FALSE(off->enabled) << off->name;
+  }
+}
+
+TEST_F(BankMenuTest, PayDebtWithoutADebtOnlyTurnsItselfOff) {
+  t.mnuItemPayDebt.enabled = true;
+  typeBet("40");
+  const auto before = tableState();
+  t.mnuItemPayDebt.click();
+  EXPECT_FALSE(t.mnuItemPayDebt.enabled);
+  EXPECT_EQ(tableState(), before);
+}
+
+TEST_F(BankMenuTest, AnAcceptedEntryWithMoneyInTheBankOffersAPayment) {
+  t.bankBalance = 0;
+  t.mnuItemAddBalance.enabled = true;
+  t.mnuItemPayDebt.enabled = false;
+  t.mnuItemAddBalance.click();
+  typeBet("500");
+  t.Command2.click();
+  EXPECT_FALSE(t.mnuItemAddBalance.enabled);
+  EXPECT_TRUE(t.mnuItemPayDebt.enabled);
+}
+
+TEST_F(BankMenuTest, ClearedDebtLeavesPayDebtOnUntilClickedAgain) {
+  t.debt = 100;
+  t.mnuItemPayDebt.enabled = true;
+  t.mnuItemPayDebt.click();
+  typeBet("100");
+  t.Command2.click();
+  EXPECT_EQ(t.debt, 0);
+  EXPECT_TRUE(t.mnuItemPayDebt.enabled);
+  t.mnuItemPayDebt.click();
+  EXPECT_FALSE(t.mnuItemPayDebt.enabled);
+}
+
+TEST_F(BankMenuTest, APaymentDuringADealGivesBackThePlayersActionsOnly) {
+  t.debt = 100;
+  t.mnuItemPayDebt.enabled = true;
+  deal(10, {"10C", "9D", "7H", "5S"});
+  t.mnuItemPayDebt.click();
+  typeBet("50");
+  t.Command2.click();
+  EXPECT_EQ(t.bet, 0);
+  EXPECT_TRUE(t.Command3.enabled);
+  EXPECT_TRUE(t.Command4.enabled);
+  EXPECT_TRUE(t.Command11.enabled);
+  EXPECT_FALSE(t.Command13.enabled);
+  EXPECT_FALSE(t.Command1.enabled) << "the deal on the table is not abandoned";
+}
+
+TEST_F(BankMenuTest, ADepositBetweenDealsLeavesTheSettledHandAlone) {
+  deal(10, {"10C", "9D", "7H", "5S"});
+  t.Command4.click();
+  const double settled = t.bankBalance;
+  t.mnuItemAddBalance.enabled = true;
+  t.mnuItemAddBalance.click();
+  typeBet("100");
+  t.Command2.click();
+  EXPECT_TRUE(t.Command1.enabled);
+  EXPECT_FALSE(t.Command3.enabled);
+  EXPECT_FALSE(t.Command4.enabled);
+  EXPECT_FALSE(t.Command11.enabled);
+  t.Command4.click();
+  EXPECT_EQ(t.bankBalance, settled + 100) << "the settled hand is not paid again";
+}
+
+TEST_F(BankMenuTest, AClickOnTheEntryLabelClearsTheAmountInAnEntry) {
+  t.mnuItemAddBalance.enabled = true;
+  t.mnuItemAddBalance.click();
+  typeBet("300");
+  t.Label16.click();
+  EXPECT_EQ(t.Text1.text(), "0");
+  EXPECT_EQ(t.Label16.caption, "Debt");
+}
+
+}  // namespace
+}  // namespace game::testing
