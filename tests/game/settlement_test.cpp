@@ -120,5 +120,26 @@ TEST_F(SettlementTest, TurnsTheHoleCardOverAndShowsFinalTotals) {
   EXPECT_EQ(t.Label6.caption, "0");
 }
 
+TEST_F(SettlementTest, EndOfDealMenuRules) {
+  struct Case {
+    double bank, debt;
+    bool addBefore, payBefore, addAfter, payAfter;
+  } const cases[] = {
+      {0, 0, false, true, true, false},      {0, 500, false, true, true, false},
+      {100, 500, false, false, false, true}, {100, 0, false, false, false, false},
+      {-10, 500, false, true, false, true},  {-10, 500, true, false, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "bank " << c.bank << ", debt " << c.debt);
+    t.bankBalance = c.bank;
+    t.debt = c.debt;
+    t.mnuItemAddBalance.enabled = c.addBefore;
+    t.mnuItemPayDebt.enabled = c.payBefore;
+    applyEndOfDealMenuRules(t);
+    EXPECT_EQ(t.mnuItemAddBalance.enabled, c.addAfter);
+    EXPECT_EQ(t.mnuItemPayDebt.enabled, c.payAfter);
+  }
+}
+
 }  // namespace
 }  // namespace game::testing
