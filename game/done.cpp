@@ -32,6 +32,19 @@ void returnToBetMode(Table& t) {
 
 }  // namespace
 
+void openStakeEntry(Table& t, const char* mode) {
+  t.savedBet = t.bet;
+  t.Command1.enabled = false;
+  t.Command2.visible = true;
+  t.Command2.enabled = true;
+  for (Control* chip : t.chips())
+    chip->enabled = true;
+  t.Command12.visible = false;
+  t.Label16.caption = mode;
+  for (Control* off : {&t.Command3, &t.Command4, &t.Command11, &t.Command13})
+    off->enabled = false;
+}
+
 void command2Click(Table& t) {
   // The entry mode is read afresh before each test.
   if (t.Label16.caption == "Debt" && !applyDepositRule(t)) return;

@@ -8,4 +8,8 @@ namespace game {
 // "Pay", "D-D" or "Ins") by its rule; a refused amount changes nothing.
 void command2Click(Table& t);
 
+// Pauses the deal for a stake the player enters ("D-D" or "Ins"): the bet
+// is kept aside, the chips come back and only Done goes on.
+void openStakeEntry(Table& t, const char* mode);
+
 }  // namespace game

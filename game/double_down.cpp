@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/dealer_play.h"
+#include "game/done.h"
 #include "game/give_card.h"
 #include "game/hit_stand.h"
 #include "game/settlement.h"
@@ -27,17 +28,8 @@ void command11Click(Table& t) {
     }
     return;
   }
-  t.savedBet = t.bet;
-  t.Command1.enabled = false;
-  t.Command2.visible = true;
-  t.Command2.enabled = true;
-  for (Control* chip : t.chips())
-    chip->enabled = true;
-  t.Command12.visible = false;
+  openStakeEntry(t, "D-D");
   t.Command14.enabled = false;
-  t.Label16.caption = "D-D";
-  for (Control* off : {&t.Command3, &t.Command4, &t.Command11, &t.Command13})
-    off->enabled = false;
   t.Label13.visible = true;
   t.Label13.caption = "Limit is " + platform::signedForm(t.bet * 2);
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/done.h"
 #include "game/settlement.h"
 #include "platform/text_number.h"
 
@@ -12,17 +13,8 @@ void command12Click(Table& t) {
     settleDeal(t);
     return;
   }
-  t.savedBet = t.bet;
-  t.Command1.enabled = false;
-  t.Command2.visible = true;
-  t.Command2.enabled = true;
-  for (Control* chip : t.chips())
-    chip->enabled = true;
-  t.Command12.visible = false;
-  t.Label16.caption = "Ins";
+  openStakeEntry(t, "Ins");
   t.Text1.setText(platform::plainForm(std::floor(t.bet * 0.5)));
-  for (Control* off : {&t.Command3, &t.Command4, &t.Command11, &t.Command13})
-    off->enabled = false;
   t.Label13.visible = true;
   t.Label13.caption = "Limit is " + t.Text1.text();
 }

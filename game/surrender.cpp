@@ -5,6 +5,7 @@
 #include "game/dealer_play.h"
 #include "game/hit_stand.h"
 #include "game/settlement.h"
+#include "game/table_startup.h"
 #include "platform/text_number.h"
 
 namespace game {
@@ -13,13 +14,9 @@ namespace {
 void endDealAfterSurrender(Table& t) {
   applyEndOfDealMenuRules(t);
   returnToBetEntry(t);
-  t.Command3.enabled = false;
-  t.Command4.enabled = false;
-  t.Command11.enabled = false;
-  t.Command12.visible = false;
-  t.Command13.enabled = false;
-  // A surrendered pair must not be split after the deal has ended.
-  t.Command14.enabled = false;
+  // Split goes off too: a surrendered pair must not be split once the deal
+  // has ended.
+  disablePlayerActions(t);
   t.Command1.enabled = true;
 }
 
