@@ -1,5 +1,6 @@
 // Draws the programs' picture files at build time: asset_tool <kind> <output folder>.
 
+#include "assets/quillmere_assets.h"
 #include "assets/tavorin_assets.h"
 #include "assets/text_path.h"
 
@@ -17,6 +18,7 @@ struct Kind {
 
 const Kind kKinds[] = {
     {"tavorin", "Tavorin's card faces, card back and phase icons", assets::writeTavorinAssets},
+    {"quillmere", "Quillmere's emblem picture and window icon", assets::writeQuillmereAssets},
 };
 
 int usage() {

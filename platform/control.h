@@ -35,7 +35,22 @@ struct FontSpec {
   bool underline = false;
 };
 
-enum class ControlKind { Label, CommandButton, TextBox, OptionButton, Image, Shape, Line };
+enum class ControlKind {
+  Label,
+  CommandButton,
+  TextBox,
+  OptionButton,
+  CheckBox,
+  Image,
+  Shape,
+  Line,
+  ListBox,      // entries with a current entry and, when multiSelect, a selection
+  ComboBox,     // a text box with a drop-down list of entries
+  ProgressBar,  // minimum, maximum, progress
+  Timer,        // never drawn: raises onTimer every `interval` ms while enabled
+  DriveList,    // the mounted volumes; text() is the current one
+  FolderTree,   // folders only; text() is the current folder's path
+};
 
 enum class Alignment { Left, Center, Right };
 
@@ -66,7 +81,30 @@ class Control {
   // Lines: end points in twips, relative to the form.
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 
+  // List and combo boxes. `selected` runs beside `items`; `listIndex` is the
+  // current entry, -1 for none. A sorted list keeps its entries in order.
+  std::vector<std::string> items;
+  std::vector<bool> selected;
+  int listIndex = -1;
+  bool multiSelect = false;
+  bool sorted = false;
+  void addItem(const std::string& item);
+  void clearItems();
+  int listCount() const { return static_cast<int>(items.size()); }
+  // The current entry's text, empty when there is none.
+  std::string currentItem() const;
+
+  // Progress bars.
+  int minimum = 0;
+  int maximum = 100;
+  int progress = 0;
+
+  // Timers: milliseconds between ticks; 0 stops them.
+  int interval = 0;
+  std::function<void()> onTimer;
+
   std::function<void()> onClick;
+  // Text boxes, combo boxes, drive lists and folder trees: the text changed.
   std::function<void()> onChange;
 
   // What a person can click: a hidden or disabled control ignores it.
@@ -79,7 +117,8 @@ class Control {
   const std::string& text() const { return text_; }
   void setText(std::string text);
 
-  // Option buttons: selecting one clears the others of its group.
+  // Option buttons: selecting one clears the others of its group. Check
+  // boxes: ticked or clear.
   bool value() const { return value_; }
   void setValue(bool value);
   void joinGroup(std::vector<Control*>* group) { group_ = group; }

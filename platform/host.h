@@ -3,6 +3,7 @@
 // What the handlers need of the real desktop. The Qt front end implements it;
 // tests use a scripted fake, so every handler runs without a display.
 
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -22,6 +23,12 @@ class Host {
   virtual void showModal(Form& form) = 0;
   // Lets pending window events run (clicks, repaints, timers) and returns.
   virtual void doEvents() = 0;
+  // Like doEvents, but first sleeps until at least one event is there, so a
+  // wait loop does not spin.
+  virtual void waitForEvents() = 0;
+  // Runs the callable on the user-interface thread as one more event; safe
+  // to call from any thread.
+  virtual void post(std::function<void()> task) = 0;
   // Ends the program once the running handler returns.
   virtual void endProgram() = 0;
   // Opens a file or web address with the desktop's default handler.

@@ -1,6 +1,9 @@
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <set>
 #include <system_error>
 
 namespace platform {
@@ -22,6 +25,58 @@ fs::path dataFolder(std::string_view program) {
     return fs::path(xdgDataHome) / program;
   const char* home = std::getenv("HOME");
   return fs::path(home && *home ? home : "/tmp") / ".local" / "share" / program;
+}
+
+namespace {
+
+fs::path homeFolder() {
+  const char* home = std::getenv("HOME");
+  return fs::path(home && *home ? home : "/tmp");
+}
+
+}  // namespace
+
+fs::path downloadsFolder() {
+  const char* configHome = std::getenv("XDG_CONFIG_HOME");
+  const fs::path config = configHome && *configHome ? fs::path(configHome) : homeFolder() / ".config";
+  std::ifstream dirs(config / "user-dirs.dirs");
+  std::string line;
+  // A line reads XDG_DOWNLOAD_DIR="$HOME/Downloads" or an absolute path.
+  while (std::getline(dirs, line)) {
+    const std::string key = "XDG_DOWNLOAD_DIR=\"";
+    if (line.rfind(key, 0) != 0) continue;
+    std::string value = line.substr(key.size());
+    if (const auto quote = value.find('"'); quote != std::string::npos) value.resize(quote);
+    if (value.rfind("$HOME", 0) == 0) return homeFolder() / fs::path(value.substr(5)).relative_path();
+    if (fs::path(value).is_absolute()) return value;
+  }
+  return homeFolder() / "Downloads";
+}
+
+std::vector<std::string> mountedVolumes() {
+  static const std::set<std::string> kNetworkTypes = {"nfs",   "nfs4",       "cifs", "smb3",
+                                                      "smbfs", "fuse.sshfs", "9p"};
+  std::vector<std::string> volumes = {"/"};
+  std::ifstream mounts("/proc/self/mounts");
+  std::string device, mountPoint, type, rest;
+  while (mounts >> device >> mountPoint >> type && std::getline(mounts, rest)) {
+    const bool real = device.rfind("/dev/", 0) == 0 || kNetworkTypes.count(type) > 0;
+    // Files bind-mounted into place are no volumes; octal escapes mark odd names.
+    std::error_code error;
+    if (!real || mountPoint.find('\\') != std::string::npos || !fs::is_directory(mountPoint, error)) continue;
+    if (std::find(volumes.begin(), volumes.end(), mountPoint) == volumes.end()) volumes.push_back(mountPoint);
+  }
+  return volumes;
+}
+
+std::string volumeOf(const std::string& path, const std::vector<std::string>& volumes) {
+  std::string best = "/";
+  for (const std::string& volume : volumes) {
+    const bool holds = path == volume ||
+                       (path.rfind(volume, 0) == 0 && (volume.back() == '/' || path[volume.size()] == '/'));
+    if (holds && volume.size() > best.size()) best = volume;
+  }
+  return best;
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/text_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -44,7 +45,7 @@ bool writeAll(int fd, const std::string& data) {
 }  // namespace
 
 bool writeLinesReplacing(const fs::path& file, const std::vector<std::string>& lines,
-                         const RenameFile& rename) {
+                         const RenameFile& rename, unsigned permissions) {
   std::error_code error;
   if (file.has_parent_path()) fs::create_directories(file.parent_path(), error);
   if (error) return false;
@@ -55,8 +56,11 @@ bool writeLinesReplacing(const fs::path& file, const std::vector<std::string>& l
 
   fs::path fresh = file;
   fresh += ".new";
-  const int fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  ::unlink(fresh.c_str());  // a leftover from a crash may carry other permissions
+  const int fd =
+      ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(permissions));
   if (fd < 0) return false;
+  ::fchmod(fd, static_cast<mode_t>(permissions));
   // Complete on disk before it replaces the old file.
   const bool written = writeAll(fd, content) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;

@@ -27,7 +27,8 @@ using RenameFile =
 // renames it over `file` once it is complete on disk, so the old content
 // stays whole until the new one is. Creates the folder when missing.
 // Returns false, with the old file untouched, when any step fails.
+// `permissions` are the new file's, e.g. 0600 for a file that holds a password.
 bool writeLinesReplacing(const std::filesystem::path& file, const std::vector<std::string>& lines,
-                         const RenameFile& rename = {});
+                         const RenameFile& rename = {}, unsigned permissions = 0644);
 
 }  // namespace platform

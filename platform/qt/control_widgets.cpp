@@ -1,23 +1,42 @@
 #include "platform/qt/control_widgets.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QHash>
+#include <QItemSelection>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <QStringList>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
+#include <QTreeView>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace platform::qt {
 namespace {
@@ -51,6 +70,43 @@ void syncColor(QWidget& widget, QPalette::ColorRole role, Rgb rgb, bool evenWhen
   palette.setColor(QPalette::Inactive, role, color);
   if (evenWhenDisabled) palette.setColor(QPalette::Disabled, role, color);
   widget.setPalette(palette);
+}
+
+// The change event may rewrite what was just typed; the caret stays where the
+// typing left it as far as the new text allows.
+void syncEditText(QLineEdit& edit, const std::string& text) {
+  const QString modelText = QString::fromStdString(text);
+  if (edit.text() == modelText) return;
+  const int caret = edit.cursorPosition();
+  edit.setText(modelText);
+  edit.setCursorPosition(std::min(caret, static_cast<int>(modelText.size())));
+}
+
+QStringList toStringList(std::vector<std::string>::const_iterator from,
+                         std::vector<std::string>::const_iterator to) {
+  QStringList list;
+  list.reserve(static_cast<qsizetype>(to - from));
+  for (; from != to; ++from)
+    list.append(QString::fromStdString(*from));
+  return list;
+}
+
+// The model may point past its entries; the widget shows that as none.
+int shownIndex(int index, int count) {
+  return index >= 0 && index < count ? index : -1;
+}
+
+// Root paths of the mounted file systems a person can browse. Files that a
+// container mounts over single paths are not volumes to browse.
+std::vector<std::string> mountedVolumeRoots() {
+  std::vector<std::string> roots;
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    if (!volume.isValid() || !volume.isReady() || !QFileInfo(volume.rootPath()).isDir()) continue;
+    roots.push_back(volume.rootPath().toStdString());
+  }
+  std::sort(roots.begin(), roots.end());
+  roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
+  return roots;
 }
 
 bool isClickRelease(const QWidget& widget, const QMouseEvent& event) {
@@ -224,14 +280,7 @@ class TextBoxWidget final : public Bound<QLineEdit> {
     syncColor(*this, QPalette::Text, control_.foreColor, false);
     const Qt::Alignment wanted = horizontal(control_.alignment) | Qt::AlignVCenter;
     if (alignment() != wanted) setAlignment(wanted);
-    const QString modelText = QString::fromStdString(control_.text());
-    if (text() != modelText) {
-      // The change event may rewrite what was just typed; the caret stays
-      // where the typing left it as far as the new text allows.
-      const int caret = cursorPosition();
-      setText(modelText);
-      setCursorPosition(std::min(caret, static_cast<int>(modelText.size())));
-    }
+    syncEditText(*this, control_.text());
   }
 };
 
@@ -364,6 +413,377 @@ class LineWidget final : public Bound<QWidget> {
   Rgb color_;
 };
 
+class CheckBoxWidget final : public Bound<QCheckBox> {
+ public:
+  CheckBoxWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound(control, parent, std::move(afterEvent)) {
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+    connect(this, &QCheckBox::clicked, this, [this] {
+      control_.setValue(!control_.value());
+      control_.click();
+      reportEvent();
+    });
+  }
+
+  void refresh() override {
+    syncCommon(toPixels(control_.geometry));
+    syncFont();
+    syncColor(*this, QPalette::Window, control_.backColor, true);
+    syncColor(*this, QPalette::WindowText, control_.foreColor, false);
+    const QString caption = QString::fromStdString(control_.caption);
+    if (text() != caption) setText(caption);
+    if (isChecked() != control_.value()) setChecked(control_.value());
+  }
+
+ protected:
+  // Qt takes clicks only on the box and the caption's text; the original
+  // took them anywhere in the control.
+  bool hitButton(const QPoint& at) const override { return rect().contains(at); }
+};
+
+class ListBoxWidget final : public Bound<QListWidget> {
+ public:
+  ListBoxWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound(control, parent, std::move(afterEvent)) {
+    // Every entry is one line of one font, so long lists lay out without
+    // measuring each entry.
+    setUniformItemSizes(true);
+    // The model's current entry and selection are plain data that raise no
+    // event, so they are written as the person moves; only a click runs the
+    // handler.
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) { control_.listIndex = row; });
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+      if (control_.multiSelect) readSelection();
+    });
+    connect(this, &QListWidget::itemClicked, this, [this] {
+      control_.click();
+      reportEvent();
+    });
+  }
+
+  void refresh() override {
+    syncCommon(toPixels(control_.geometry));
+    syncFont();
+    syncColor(*this, QPalette::Base, control_.backColor, false);
+    syncColor(*this, QPalette::Text, control_.foreColor, false);
+    // The model is the source here; nothing synced may come back to it.
+    const QSignalBlocker quiet(this);
+    const SelectionMode mode = control_.multiSelect ? ExtendedSelection : SingleSelection;
+    bool cleared = false;
+    if (selectionMode() != mode) {
+      setSelectionMode(mode);
+      clearSelection();
+      cleared = true;
+    }
+    cleared = syncEntries() || cleared;
+    const int current = shownIndex(control_.listIndex, count());
+    if (cleared || currentRow() != current) {
+      // A single-selection list selects its current entry; a multi-selection
+      // list keeps the selection the model gives.
+      const auto command =
+          control_.multiSelect ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect;
+      selectionModel()->setCurrentIndex(model()->index(current, 0), command);
+    }
+    if (control_.multiSelect) syncSelection(cleared);
+  }
+
+ private:
+  // True when the entries were rebuilt, which drops the selection.
+  bool syncEntries() {
+    const std::vector<std::string>& items = control_.items;
+    if (items == shownItems_) return false;
+    // Lists usually grow at the end, often between waits for more entries.
+    if (items.size() > shownItems_.size() &&
+        std::equal(shownItems_.begin(), shownItems_.end(), items.begin())) {
+      addItems(toStringList(items.begin() + static_cast<std::ptrdiff_t>(shownItems_.size()), items.end()));
+      shownItems_ = items;
+      shownSelection_.resize(items.size(), false);
+      return false;
+    }
+    clear();
+    addItems(toStringList(items.begin(), items.end()));
+    shownItems_ = items;
+    shownSelection_.assign(items.size(), false);
+    return true;
+  }
+
+  void syncSelection(bool cleared) {
+    // `selected` may be shorter than `items` when a handler filled the list
+    // directly; missing flags mean not selected.
+    std::vector<bool> wanted = control_.selected;
+    wanted.resize(control_.items.size(), false);
+    if (!cleared && wanted == shownSelection_) return;
+    // One selection of whole runs: selecting entry by entry is quadratic.
+    QItemSelection runs;
+    for (std::size_t row = 0; row < wanted.size(); ++row) {
+      if (!wanted[row]) continue;
+      const std::size_t first = row;
+      while (row + 1 < wanted.size() && wanted[row + 1])
+        ++row;
+      runs.select(model()->index(static_cast<int>(first), 0), model()->index(static_cast<int>(row), 0));
+    }
+    selectionModel()->select(runs, QItemSelectionModel::ClearAndSelect);
+    shownSelection_ = std::move(wanted);
+  }
+
+  void readSelection() {
+    std::vector<bool> chosen(static_cast<std::size_t>(count()), false);
+    for (const QItemSelectionRange& run : selectionModel()->selection()) {
+      for (int row = run.top(); row <= run.bottom(); ++row)
+        chosen[static_cast<std::size_t>(row)] = true;
+    }
+    control_.selected = chosen;
+    shownSelection_ = std::move(chosen);
+  }
+
+  std::vector<std::string> shownItems_;
+  std::vector<bool> shownSelection_;
+};
+
+class ComboBoxWidget final : public Bound<QComboBox> {
+ public:
+  ComboBoxWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound(control, parent, std::move(afterEvent)) {
+    setEditable(true);
+    // The model owns the entries: Enter must not add the typed text, and
+    // nothing may complete the typing behind the change event's back.
+    setInsertPolicy(NoInsert);
+    setCompleter(nullptr);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+      control_.setText(text.toStdString());
+      reportEvent();
+    });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+      control_.listIndex = index;
+      control_.setText(itemText(index).toStdString());
+      control_.click();
+      reportEvent();
+    });
+  }
+
+  void refresh() override {
+    syncCommon(toPixels(control_.geometry));
+    syncFont();
+    syncColor(*this, QPalette::Base, control_.backColor, false);
+    syncColor(*this, QPalette::Text, control_.foreColor, false);
+    const QSignalBlocker quiet(this);
+    // Rebuilding the entries or moving the current one rewrites the edit
+    // text, so the caret is taken first and the model's text put back after.
+    const int caret = lineEdit()->cursorPosition();
+    if (control_.items != shownItems_) {
+      clear();
+      addItems(toStringList(control_.items.begin(), control_.items.end()));
+      shownItems_ = control_.items;
+    }
+    const int current = shownIndex(control_.listIndex, count());
+    if (currentIndex() != current) setCurrentIndex(current);
+    const QString modelText = QString::fromStdString(control_.text());
+    if (lineEdit()->text() != modelText) {
+      lineEdit()->setText(modelText);
+      lineEdit()->setCursorPosition(std::min(caret, static_cast<int>(modelText.size())));
+    }
+  }
+
+ private:
+  std::vector<std::string> shownItems_;
+};
+
+class ProgressBarWidget final : public Bound<QProgressBar> {
+ public:
+  ProgressBarWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound(control, parent, std::move(afterEvent)) {
+    setTextVisible(false);
+  }
+
+  void refresh() override {
+    syncCommon(toPixels(control_.geometry));
+    // Qt shows an endless busy bar for an empty range and ignores values
+    // outside it; the model means an empty bar and the nearest end.
+    const int low = control_.minimum;
+    const int high = std::max(control_.maximum, low + 1);
+    if (minimum() != low || maximum() != high) setRange(low, high);
+    const int value = std::clamp(control_.progress, low, high);
+    if (this->value() != value) setValue(value);
+  }
+};
+
+// Never shown: the widget only carries the timer, so it lives and dies with
+// the form's window.
+class TimerWidget final : public Bound<QWidget> {
+ public:
+  TimerWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound(control, parent, std::move(afterEvent)), timer_(new QTimer(this)) {
+    setVisible(false);
+    connect(timer_, &QTimer::timeout, this, [this] {
+      // The model may have stopped it since the last refresh.
+      if (!control_.enabled || control_.interval <= 0) {
+        timer_->stop();
+        return;
+      }
+      if (control_.onTimer) control_.onTimer();
+      reportEvent();
+    });
+  }
+
+  void refresh() override {
+    const bool running = control_.enabled && control_.interval > 0;
+    if (!running) {
+      timer_->stop();
+    } else if (!timer_->isActive() || timer_->interval() != control_.interval) {
+      timer_->start(control_.interval);
+    }
+  }
+
+ private:
+  QTimer* timer_;
+};
+
+class DriveListWidget final : public Bound<QComboBox> {
+ public:
+  DriveListWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound(control, parent, std::move(afterEvent)), volumes_(mountedVolumeRoots()) {
+    connect(this, &QComboBox::activated, this, [this](int index) {
+      control_.setText(itemText(index).toStdString());
+      reportEvent();
+    });
+  }
+
+  void refresh() override {
+    syncCommon(toPixels(control_.geometry));
+    syncFont();
+    const QSignalBlocker quiet(this);
+    const std::vector<std::string>& entries = control_.items.empty() ? volumes_ : control_.items;
+    if (entries != shownEntries_) {
+      clear();
+      addItems(toStringList(entries.begin(), entries.end()));
+      shownEntries_ = entries;
+    }
+    const int current = volumeOf(control_.text());
+    if (currentIndex() != current) setCurrentIndex(current);
+  }
+
+  // Volumes come and go (a stick plugged in); reading them on every refresh
+  // would touch every mount, so the list is read again when it opens.
+  void showPopup() override {
+    volumes_ = mountedVolumeRoots();
+    refresh();
+    QComboBox::showPopup();
+  }
+
+ private:
+  // A path that is no entry shows the volume it lies on, as the original
+  // showed the drive of any path it was given.
+  int volumeOf(const std::string& path) const {
+    int best = -1;
+    std::size_t bestLength = 0;
+    for (std::size_t i = 0; i < shownEntries_.size(); ++i) {
+      const std::string& root = shownEntries_[i];
+      if (path == root) return static_cast<int>(i);
+      const bool holds = path.starts_with(root) &&
+                         (root.ends_with('/') || path.size() == root.size() || path[root.size()] == '/');
+      if (holds && root.size() >= bestLength) {
+        best = static_cast<int>(i);
+        bestLength = root.size();
+      }
+    }
+    return best;
+  }
+
+  std::vector<std::string> volumes_;
+  std::vector<std::string> shownEntries_;
+};
+
+class FolderTreeWidget final : public Bound<QTreeView> {
+ public:
+  FolderTreeWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound(control, parent, std::move(afterEvent)),
+        folders_(new QFileSystemModel(this)),
+        rescroll_(new QTimer(this)) {
+    folders_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Drives);
+    // The model reads folders on its own thread, so a large or slow folder
+    // never blocks the window.
+    folders_->setRootPath(QStringLiteral("/"));
+    setModel(folders_);
+    setHeaderHidden(true);
+    // Deep paths in a narrow box still show their names.
+    setIndentation(12);
+    for (int column = 1; column < folders_->columnCount(); ++column)
+      hideColumn(column);
+    connect(this, &QTreeView::clicked, this, &FolderTreeWidget::choose);
+    connect(this, &QTreeView::activated, this, &FolderTreeWidget::choose);
+    // The folders around the current one arrive and are sorted after it was
+    // shown, and the box gets its size only when the window first shows; each
+    // of these moves it, so it is brought back into view once they settle.
+    rescroll_->setSingleShot(true);
+    connect(rescroll_, &QTimer::timeout, this, [this] {
+      if (followCurrent_ && currentIndex().isValid()) scrollTo(currentIndex(), PositionAtCenter);
+    });
+    connect(folders_, &QFileSystemModel::rowsInserted, this, &FolderTreeWidget::followLater);
+    connect(folders_, &QFileSystemModel::layoutChanged, this, &FolderTreeWidget::followLater);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { followCurrent_ = false; });
+  }
+
+  void refresh() override {
+    syncCommon(toPixels(control_.geometry));
+    syncFont();
+    syncColor(*this, QPalette::Base, control_.backColor, false);
+    syncColor(*this, QPalette::Text, control_.foreColor, false);
+    const QString path = QString::fromStdString(control_.text());
+    if (path == shownPath_) return;
+    shownPath_ = path;
+    const QModelIndex folder = path.isEmpty() ? QModelIndex() : folders_->index(path);
+    setCurrentIndex(folder);
+    if (!folder.isValid()) return;
+    open(folder);
+    followCurrent_ = true;
+    followLater();
+  }
+
+ protected:
+  // Once the person moves around the tree, it stays where they put it.
+  void mousePressEvent(QMouseEvent* event) override {
+    followCurrent_ = false;
+    QTreeView::mousePressEvent(event);
+  }
+  void wheelEvent(QWheelEvent* event) override {
+    followCurrent_ = false;
+    QTreeView::wheelEvent(event);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    followCurrent_ = false;
+    QTreeView::keyPressEvent(event);
+  }
+  void resizeEvent(QResizeEvent* event) override {
+    QTreeView::resizeEvent(event);
+    followLater();
+  }
+
+ private:
+  void choose(const QModelIndex& folder) {
+    const QString path = folders_->filePath(folder);
+    shownPath_ = path;
+    open(folder);
+    control_.setText(path.toStdString());
+    reportEvent();
+  }
+
+  // Shows the folder's subfolders, as the original listed them.
+  void open(const QModelIndex& folder) {
+    for (QModelIndex above = folder; above.isValid(); above = above.parent())
+      expand(above);
+  }
+
+  void followLater() {
+    if (followCurrent_) rescroll_->start(0);
+  }
+
+  QFileSystemModel* folders_;
+  QTimer* rescroll_;
+  QString shownPath_;
+  bool followCurrent_ = false;
+};
+
 }  // namespace
 
 int toPixels(int twips) {
@@ -420,6 +840,27 @@ ControlWidget* createControlWidget(Control& control, QWidget* parent, std::funct
       break;
     case ControlKind::Line:
       made = new LineWidget(control, parent, std::move(afterEvent));
+      break;
+    case ControlKind::CheckBox:
+      made = new CheckBoxWidget(control, parent, std::move(afterEvent));
+      break;
+    case ControlKind::ListBox:
+      made = new ListBoxWidget(control, parent, std::move(afterEvent));
+      break;
+    case ControlKind::ComboBox:
+      made = new ComboBoxWidget(control, parent, std::move(afterEvent));
+      break;
+    case ControlKind::ProgressBar:
+      made = new ProgressBarWidget(control, parent, std::move(afterEvent));
+      break;
+    case ControlKind::Timer:
+      made = new TimerWidget(control, parent, std::move(afterEvent));
+      break;
+    case ControlKind::DriveList:
+      made = new DriveListWidget(control, parent, std::move(afterEvent));
+      break;
+    case ControlKind::FolderTree:
+      made = new FolderTreeWidget(control, parent, std::move(afterEvent));
       break;
   }
   made->widget()->setObjectName(QString::fromStdString(control.name));

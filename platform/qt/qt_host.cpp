@@ -6,8 +6,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QUrl>
+
+#include <utility>
 
 namespace platform::qt {
 
@@ -40,6 +43,25 @@ void QtHost::doEvents() {
   // Waiting handlers call this to let the window show their progress.
   refreshAllWindows();
   QCoreApplication::processEvents();
+}
+
+void QtHost::waitForEvents() {
+  // A handler may have started a timer; it must run before the wait or the
+  // wait might never end.
+  refreshAllWindows();
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void QtHost::post(std::function<void()> task) {
+  // Queued to the application object, so the task runs on its thread and
+  // wakes a waitForEvents there.
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [task = std::move(task)] {
+        task();
+        refreshAllWindows();
+      },
+      Qt::QueuedConnection);
 }
 
 void QtHost::endProgram() {

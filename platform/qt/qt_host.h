@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace platform::qt {
@@ -17,6 +18,8 @@ class QtHost final : public platform::Host {
   MessageAnswer messageBox(const std::string& text, MessageButtons buttons) override;
   void showModal(Form& form) override;
   void doEvents() override;
+  void waitForEvents() override;
+  void post(std::function<void()> task) override;
   void endProgram() override;
   void openInBrowser(const std::string& target) override;
 

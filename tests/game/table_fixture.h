@@ -24,6 +24,10 @@ class TableTest : public ::testing::Test {
   explicit TableTest(std::filesystem::path assets = "/opt/tavorin") : assets_(std::move(assets)) {
     tableLoad(t);
   }
+  ~TableTest() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(data_, ignored);
+  }
 
   // The next draws take these cards, in this order; the rest of the deck
   // follows in table order, so a deck still holds each card once.

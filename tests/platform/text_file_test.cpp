@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/bytes.h"
 #include "support/row_name.h"
 #include "support/temp_folder.h"
 
@@ -59,8 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"EmptySecondLine", "3000\r\n\r\n", {"3000", ""}},
                       ReadCase{"LinesAfterTheSecondIgnored", "1\r\n2\r\n3\r\n", {"1", "2"}},
                       ReadCase{"LongLineKeepsItsStart", "123456789012\r\n7\r\n", {"12345678", "7"}},
-                      ReadCase{
-                          "NulBytesKept", std::string("1\0a\r\n2\r\n", 8), {std::string("1\0a", 3), "2"}}),
+                      ReadCase{"NulBytesKept",
+                               testing_support::bytes("1\0a\r\n2\r\n"),
+                               {testing_support::bytes("1\0a"), "2"}}),
     testing_support::RowName());
 
 TEST_F(TextFileTest, MissingFileReadsAsNothing) {

@@ -4,9 +4,12 @@
 // answers message boxes from a script.
 
 #include <deque>
+#include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
+#include "platform/control.h"
 #include "platform/host.h"
 
 namespace testing_support {
@@ -20,8 +23,34 @@ class FakeHost : public platform::Host {
     answers.pop_front();
     return answer;
   }
-  void showModal(platform::Form& form) override { modalForms.push_back(&form); }
+  // A modal window is open while onModal runs: the test clicks in it there.
+  void showModal(platform::Form& form) override {
+    modalForms.push_back(&form);
+    form.unloadRequested = false;
+    if (onModal) onModal(form);
+  }
   void doEvents() override { ++eventRounds; }
+  // Runs what was posted, else the test's own idea of what happens next.
+  void waitForEvents() override {
+    ++eventRounds;
+    std::function<void()> task;
+    {
+      std::lock_guard lock(postedMutex);
+      if (!posted.empty()) {
+        task = std::move(posted.front());
+        posted.pop_front();
+      }
+    }
+    if (task) {
+      task();
+    } else if (onWait) {
+      onWait();
+    }
+  }
+  void post(std::function<void()> task) override {
+    std::lock_guard lock(postedMutex);
+    posted.push_back(std::move(task));
+  }
   void endProgram() override { ++endRequests; }
   void openInBrowser(const std::string& target) override { opened.push_back(target); }
 
@@ -30,6 +59,10 @@ class FakeHost : public platform::Host {
   std::vector<platform::Form*> modalForms;
   std::vector<std::string> opened;
   int eventRounds = 0;
+  std::function<void()> onWait;
+  std::function<void(platform::Form&)> onModal;
+  std::mutex postedMutex;
+  std::deque<std::function<void()>> posted;
   int endRequests = 0;
 };
 

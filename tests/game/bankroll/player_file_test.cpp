@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../table_fixture.h"
+#include "support/bytes.h"
 #include "support/row_name.h"
 
 namespace game::testing {
@@ -68,11 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"OneLine", " 700\r\n", 3000, 0, true}, LoadCase{"Empty", "", 3000, 0, true},
                       LoadCase{"Letters", "abc\r\nxyz\r\n", 0, 0, false},
                       LoadCase{"BeyondRange", "1e999\r\n-1e999\r\n", 0, 0, false},
-                      LoadCase{"Binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 0, 0, false},
+                      LoadCase{"Binary", testing_support::bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"), 0, 0, false},
                       LoadCase{"NulInsideNumber",
-                               std::string("12\0"
-                                           "34\r\n5\r\n",
-                                           10),
+                               testing_support::bytes("12\0"
+                                                      "34\r\n5\r\n"),
                                12, 5, false},
                       LoadCase{"HugeLine", std::string(1 << 20, '9') + "\r\n1\r\n", 0, 1, false},
                       LoadCase{"ExtraLinesIgnored", " 50\r\n 5\r\ngarbage\r\n", 50, 5, false}),

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -16,10 +17,13 @@
 #include <QTimer>
 
 #include <functional>
+#include <string>
+#include <thread>
 
 namespace platform::qt {
 namespace {
 
+using testing::ListForm;
 using testing::TestForm;
 
 // Runs act on the modal window once its own event loop is running; closes it
@@ -116,6 +120,77 @@ TEST(QtHostTest, DoEventsShowsWhatTheRunningHandlerChangedSoFar) {
   };
   QTest::mouseClick(window.widgetFor(model.button), Qt::LeftButton);
   EXPECT_EQ(shownDuringHandler, "Dealing");
+}
+
+// A handler's wait loop, bounded so a front end that never delivers fails
+// instead of hanging.
+bool waitUntil(QtHost& host, const std::function<bool()>& done) {
+  bool expired = false;
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  QObject::connect(&deadline, &QTimer::timeout, [&] { expired = true; });
+  deadline.start(10000);
+  while (!done() && !expired)
+    host.waitForEvents();
+  return done();
+}
+
+TEST(QtHostTest, ATimerTicksWhileEnabledAndEachTickShowsItsEffect) {
+  ListForm model;
+  FormWindow window(model.form);
+  int ticks = 0;
+  model.timer.interval = 5;
+  model.timer.onTimer = [&] {
+    model.check.caption = "Tick " + std::to_string(++ticks);
+    if (ticks == 3) model.timer.enabled = false;
+  };
+  window.refresh();
+  auto* timer = window.widgetFor(model.timer)->findChild<QTimer*>();
+  ASSERT_NE(timer, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ticks == 3; }));
+  EXPECT_EQ(qobject_cast<QCheckBox*>(window.widgetFor(model.check))->text(), "Tick 3");
+  EXPECT_FALSE(timer->isActive());
+
+  model.timer.enabled = true;
+  model.timer.interval = 0;
+  window.refresh();
+  EXPECT_FALSE(timer->isActive()) << "an interval of 0 stops it";
+  model.timer.interval = 20;
+  window.refresh();
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_EQ(timer->interval(), 20);
+}
+
+TEST(QtHostTest, AHandlerThatStartsATimerAndWaitsSeesItTick) {
+  ListForm model;
+  FormWindow window(model.form);
+  QtHost host("Quillmere");
+  int ticks = 0;
+  model.timer.enabled = false;
+  model.timer.interval = 5;
+  model.timer.onTimer = [&] { ++ticks; };
+  window.refresh();
+  model.timer.enabled = true;
+  EXPECT_TRUE(waitUntil(host, [&] { return ticks > 0; }));
+}
+
+TEST(QtHostTest, ATaskPostedFromAnotherThreadRunsOnTheWindowsThreadAndIsShown) {
+  ListForm model;
+  FormWindow window(model.form);
+  QtHost host("Quillmere");
+  std::thread::id ranOn;
+  bool ran = false;
+  std::thread worker([&] {
+    host.post([&] {
+      ranOn = std::this_thread::get_id();
+      model.check.caption = "Transferred";
+      ran = true;
+    });
+  });
+  worker.join();
+  EXPECT_TRUE(waitUntil(host, [&] { return ran; }));
+  EXPECT_EQ(ranOn, std::this_thread::get_id());
+  EXPECT_EQ(qobject_cast<QCheckBox*>(window.widgetFor(model.check))->text(), "Transferred");
 }
 
 }  // namespace

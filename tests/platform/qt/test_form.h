@@ -53,4 +53,27 @@ struct TestForm {
   MenuItem hello{"mnuItemHello", "&Hello"};
 };
 
+// The kinds that show lists, choices, progress and time, on a 400 x 300 px
+// form, none overlapping.
+struct ListForm {
+  ListForm() {
+    form.caption = "Test Lists";
+    form.clientWidth = 6000;
+    form.clientHeight = 4500;
+    check.caption = "Binary";
+    form.controls = {&check, &list, &combo, &progress, &drives, &folders, &timer};
+  }
+  ListForm(const ListForm&) = delete;
+  ListForm& operator=(const ListForm&) = delete;
+
+  Form form;
+  Control check{ControlKind::CheckBox, "Check1", {150, 150, 1800, 300}};
+  Control list{ControlKind::ListBox, "List1", {150, 600, 1800, 1800}};
+  Control combo{ControlKind::ComboBox, "Combo1", {2100, 150, 1800, 330}};
+  Control progress{ControlKind::ProgressBar, "ProgressBar1", {2100, 600, 1800, 300}};
+  Control drives{ControlKind::DriveList, "Drive1", {2100, 1050, 1800, 330}};
+  Control folders{ControlKind::FolderTree, "Dir1", {4050, 150, 1800, 3000}};
+  Control timer{ControlKind::Timer, "Timer1", {}};
+};
+
 }  // namespace platform::qt::testing

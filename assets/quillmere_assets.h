@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace assets {
+
+// Quillmere's emblem: a quill over two arrows, one fetching and one sending.
+QImage drawQuillmereEmblem(int size, bool opaque);
+
+// Draws Quillmere's pictures into `folder` (created when missing): the
+// window's emblem picture (quillmere.BMP, 64 x 64) and its icon (quillmere.ICO).
+bool writeQuillmereAssets(const QString& folder, QString& error);
+
+}  // namespace assets

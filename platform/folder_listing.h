@@ -1,0 +1,27 @@
+#pragma once
+
+// Lists the ordinary files of a folder one name at a time: no folders, no
+// hidden files (names starting with "."), in the order the file system
+// gives them.
+
+#include <filesystem>
+#include <string>
+
+namespace platform {
+
+class FolderListing {
+ public:
+  // The first name, or "" when there is none. A folder that does not exist
+  // lists nothing; any other failure of the file system throws
+  // std::filesystem::filesystem_error.
+  std::string first(const std::filesystem::path& folder);
+  // The next name, or "" at the end.
+  std::string next();
+
+ private:
+  std::string advance();
+
+  std::filesystem::directory_iterator it_;
+};
+
+}  // namespace platform

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "ftp_fixture.h"
+#include "support/row_name.h"
+#include "transfer/local/change_folder.h"
+#include "transfer/remote/user_settings.h"
+
+namespace transfer::testing {
+namespace {
+
+class DialogTest : public FtpTest {
+ protected:
+  DialogTest() {
+    putSettings("host\r\n/home/me\r\n/mnt/share/docs\r\nme\r\npw\r\n21\r\n");
+    start();
+    // The dialog's own clicks, as the user would make them while it is open.
+    host.onModal = [this](platform::Form& form) {
+      if (onModal) onModal(form);
+    };
+  }
+  std::function<void(platform::Form&)> onModal;
+};
+
+struct FolderCase {
+  const char* name;
+  bool networkMode;
+  bool select;
+  std::string text1, address, networkFolder;
+  bool driveShown;
+  friend void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FolderDialogTest : public DialogTest, public ::testing::WithParamInterface<FolderCase> {};
+
+TEST_P(FolderDialogTest, EditsTheFolderOfTheServerType) {
+  const FolderCase& c = GetParam();
+  if (c.networkMode) {
+    f.Label1.caption = FTP::kNetworkMode;
+    f.txtURLbox.setText(f.networkFolder);
+  }
+  onModal = [&](platform::Form& form) {
+    ASSERT_EQ(&form, &f.changeFolder);
+    EXPECT_EQ(f.changeFolder.Dir1.text(), c.networkMode ? "/mnt/share/docs" : "/home/me");
+    EXPECT_EQ(f.changeFolder.Drive1.visible, c.driveShown);
+    f.changeFolder.Dir1.setText("/srv/chosen");
+    (c.select ? f.changeFolder.Command1 : f.changeFolder.Command2).click();
+    EXPECT_TRUE(f.changeFolder.unloadRequested);
+  };
+  f.mnuItemChangeLocal.click();
+  ASSERT_EQ(host.modalForms.size(), 1u);
+  EXPECT_EQ(f.Text1.text(), c.text1);
+  EXPECT_EQ(f.txtURLbox.text(), c.address);
+  EXPECT_EQ(f.networkFolder, c.networkFolder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, FolderDialogTest,
+    ::testing::Values(FolderCase{"FtpSelect", false, true, "/srv/chosen", "host", "/mnt/share/docs", false},
+                      FolderCase{"FtpCancel", false, false, "/home/me", "host", "/mnt/share/docs", false},
+                      FolderCase{"NetworkSelect", true, true, "/home/me", "/srv/chosen", "/srv/chosen", true},
+                      FolderCase{"NetworkCancel", true, false, "/home/me", "/mnt/share/docs",
+                                 "/mnt/share/docs", true}),
+    testing_support::RowName());
+
+TEST_F(DialogTest, LocalChangeFillsAnEmptyFolderFirstAndSavesEvenOnCancel) {
+  f.Text1.setText("");
+  onModal = [&](platform::Form&) {
+    EXPECT_EQ(f.changeFolder.Dir1.text(), downloads_.string());
+    f.changeFolder.Command2.click();
+  };
+  f.Command7.click();
+  EXPECT_NE(settingsBytes().find("\r\n" + downloads_.string() + "\r\n"), std::string::npos);
+}
+
+TEST_F(DialogTest, MenuChangeLeavesAnEmptyFolderEmpty) {
+  f.Text1.setText("");
+  onModal = [&](platform::Form&) { f.changeFolder.Command2.click(); };
+  f.mnuItemChangeLocal.click();
+  EXPECT_EQ(f.Text1.text(), "");
+}
+
+TEST_F(DialogTest, DriveChangeShowsThatDrivesFolders) {
+  f.Label1.caption = FTP::kNetworkMode;
+  onModal = [&](platform::Form&) {
+    f.changeFolder.Drive1.setText("/media/usb");
+    EXPECT_EQ(f.changeFolder.Dir1.text(), "/media/usb");
+    f.changeFolder.Command2.click();
+  };
+  f.mnuItemChangeLocal.click();
+}
+
+TEST_F(DialogTest, UserSettingsSavesNamePasswordAndPort) {
+  onModal = [&](platform::Form& form) {
+    ASSERT_EQ(&form, &f.userSettings);
+    EXPECT_EQ(f.userSettings.Text1.text(), "me");
+    EXPECT_EQ(f.userSettings.Text2.text(), "pw");
+    EXPECT_EQ(f.userSettings.Text3.text(), "21");
+    f.userSettings.Text1.setText("a@b");
+    f.userSettings.Text2.setText("p@ss:w ord");
+    f.userSettings.Text3.setText("2121");
+    f.userSettings.Command1.click();
+  };
+  f.mnuItemUserSettings.click();
+  EXPECT_EQ(f.userName, "a@b");
+  EXPECT_EQ(f.password, "p@ss:w ord");
+  EXPECT_EQ(f.port, 2121);
+  EXPECT_EQ(settingsBytes(), "host\r\n/home/me\r\n/mnt/share/docs\r\na@b\r\np@ss:w ord\r\n2121\r\n");
+}
+
+TEST_F(DialogTest, AnonymousTickShowsAnonymousAndClearingItBringsTheSettingsBack) {
+  onModal = [&](platform::Form&) {
+    UserSettings& d = f.userSettings;
+    d.Check1.setValue(true);
+    d.Check1.click();
+    EXPECT_EQ(d.Text1.text(), "anonymous");
+    EXPECT_EQ(d.Text2.text(), "");
+    d.Check1.setValue(false);
+    d.Check1.click();
+    EXPECT_EQ(d.Text1.text(), "me");
+    EXPECT_EQ(d.Text2.text(), "pw");
+    d.Picture1.click();
+    EXPECT_TRUE(d.unloadRequested);
+  };
+  f.mnuItemUserSettings.click();
+  EXPECT_EQ(f.userName, "me");
+}
+
+TEST_F(DialogTest, APortOutOfRangeIsRefusedWithAMessage) {
+  onModal = [&](platform::Form&) {
+    for (const char* typed : {"0", "65536", "21.5", "abc"}) {
+      f.userSettings.Text3.setText(typed);
+      f.userSettings.Command1.click();
+      EXPECT_FALSE(f.userSettings.unloadRequested) << typed;
+    }
+  };
+  f.mnuItemUserSettings.click();
+  EXPECT_EQ(host.messages.size(), 4u);
+  EXPECT_EQ(f.port, 21);
+}
+
+}  // namespace
+}  // namespace transfer::testing

@@ -1,0 +1,33 @@
+#include "transfer/local/ftp_events.h"
+
+#include "transfer/local/change_folder.h"
+#include "transfer/local/local_list.h"
+#include "transfer/remote/connection_settings.h"
+#include "transfer/remote/inet.h"
+#include "transfer/remote/user_settings.h"
+
+namespace transfer {
+void connectFtpEvents(FTP& f) {
+  f.Command6.onClick = [&f] { command6Click(f); };
+  f.Command7.onClick = [&f] { command7Click(f); };
+  f.Command8.onClick = [&f] { listLocalFiles(f); };
+  f.Timer1.onTimer = [&f] { f.Timer1.interval = 0; };
+  // A finished request ends a Hold at once, so transfers pace themselves.
+  f.Inet1->StateChanged = [&f](int state) {
+    if (state == kStateResponseCompleted || state == kStateError) f.Timer1.interval = 0;
+  };
+  f.mnuItemChangeLocal.onClick = [&f] { showChangeFolder(f); };
+  f.mnuItemUserSettings.onClick = [&f] { showUserSettings(f); };
+  f.mnuItemExit.onClick = [&f] { mnuItemExitClick(f); };
+}
+
+void mnuItemExitClick(FTP& f) {
+  try {
+    f.Inet1->Execute("", "QUIT");
+  } catch (const std::exception&) {
+    // Leaving: nothing to report.
+  }
+  f.host.endProgram();
+}
+
+}  // namespace transfer

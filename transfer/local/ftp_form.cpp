@@ -1,0 +1,113 @@
+#include "transfer/local/ftp.h"
+
+#include "transfer/local/ftp_events.h"
+#include "transfer/remote/inet.h"
+
+namespace transfer {
+namespace {
+
+using platform::Alignment;
+using platform::ControlKind;
+using platform::FontSpec;
+using platform::Rgb;
+
+constexpr Rgb kYellow{255, 255, 0};
+constexpr FontSpec kButtonFont{9, false, false};
+constexpr FontSpec kBoxFont{9.75, false, false};
+
+}  // namespace
+
+// Controls are non-copyable, so each is built in place from its layout.
+FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::filesystem::path dataFolder_,
+         std::filesystem::path defaultFolder_)
+    : host(host_),
+      dataFolder(std::move(dataFolder_)),
+      defaultFolder(defaultFolder_.string()),
+      Label1(ControlKind::Label, "Label1", {240, 240, 1455, 255}),
+      txtURLbox(ControlKind::TextBox, "txtURLbox", {1800, 240, 2775, 285}),
+      Command6(ControlKind::CommandButton, "Command6", {4800, 240, 1095, 285}),
+      Label2(ControlKind::Label, "Label2", {240, 720, 1455, 255}),
+      Text1(ControlKind::TextBox, "Text1", {1800, 720, 2775, 285}),
+      Command7(ControlKind::CommandButton, "Command7", {4800, 745, 1095, 255}),
+      List1(ControlKind::ListBox, "List1", {240, 1200, 3135, 4785}),
+      Command8(ControlKind::CommandButton, "Command8", {3720, 1680, 2175, 375}),
+      Command4(ControlKind::CommandButton, "Command4", {3720, 2280, 2175, 375}),
+      Command1(ControlKind::CommandButton, "Command1", {4080, 3000, 1815, 375}),
+      Command3(ControlKind::CommandButton, "Command3", {4080, 3600, 1815, 375}),
+      Command2(ControlKind::CommandButton, "Command2", {1200, 6120, 1095, 375}),
+      Combo1(ControlKind::ComboBox, "Combo1", {2400, 6120, 975, 345}),
+      Picture1(ControlKind::Image, "Picture1", {4920, 6000, 1020, 1020}),
+      ProgressBar1(ControlKind::ProgressBar, "ProgressBar1", {240, 6720, 3135, 255}),
+      List2(ControlKind::ListBox, "List2", {}),
+      Text2(ControlKind::TextBox, "Text2", {}),
+      Text3(ControlKind::TextBox, "Text3", {}),
+      txtNote(ControlKind::TextBox, "txtNote", {}),
+      Timer1(ControlKind::Timer, "Timer1", {}),
+      Inet1(std::make_unique<Inet>([&host_](std::function<void()> task) { host_.post(std::move(task)); })),
+      mnuItemFile("mnuItemFile", "&File"),
+      mnuItemChangeLocal("mnuItemChangeLocal", "Change Local Directory"),
+      mnuItemUserSettings("mnuItemUserSettings", "Change User Settings"),
+      mnuItemSwitchRemote("mnuItemSwitchRemote", "Switch Remote Server Type"),
+      mnuItemSaveList("mnuItemSaveList", "Save Directory List to File"),
+      mnuItemExit("mnuItemExit", "Exit"),
+      mnuItemHelp("mnuItemHelp", "&Help"),
+      mnuItemManual("mnuItemManual", "User Manual"),
+      mnuItemAbout("mnuItemAbout", "About Quillmere"),
+      changeFolder(*this),
+      userSettings(*this) {
+  caption = "Quillmere - An Internet File Transfer Tool";
+  clientWidth = 6195;
+  clientHeight = 7170;
+  height = clientHeight + kCaptionAndMenuTwips;
+  backColor = kYellow;
+  icon = (assetFolder / "quillmere.ICO").string();
+
+  const std::pair<Control*, const char*> captions[] = {
+      {&Label1, kFtpMode},
+      {&Command6, "Change"},
+      {&Label2, "Local Directory"},
+      {&Command7, "Change"},
+      {&Command8, "Local Directory of Files"},
+      {&Command4, "Set Remote Directory"},
+      {&Command1, "Download Files"},
+      {&Command3, "Upload Files"},
+      {&Command2, "Apply Filter"},
+  };
+  for (auto [control, text] : captions)
+    control->caption = text;
+  for (Control* label : {&Label1, &Label2}) {
+    label->backColor = kYellow;
+    label->font = kBoxFont;
+    label->alignment = Alignment::Right;
+  }
+  for (Control* button : {&Command6, &Command7, &Command8, &Command4, &Command1, &Command3, &Command2}) {
+    button->font = kButtonFont;
+  }
+  for (Control* box : {&txtURLbox, &Text1, &Combo1})
+    box->font = kBoxFont;
+  List1.font = kButtonFont;
+  List1.multiSelect = true;
+  Combo1.sorted = true;
+  Combo1.setText("All");
+  Picture1.picture = (assetFolder / "quillmere.BMP").string();
+  userSettings.Picture1.picture = Picture1.picture;
+  ProgressBar1.visible = false;
+  Timer1.enabled = false;
+  for (Control* hidden : {&List2, &Text2, &Text3, &txtNote})
+    hidden->visible = false;
+
+  controls = {&Label1,   &txtURLbox, &Command6, &Label2,   &Text1,  &Command7, &List1,        &Command8,
+              &Command4, &Command1,  &Command3, &Command2, &Combo1, &Picture1, &ProgressBar1, &Timer1};
+
+  mnuItemManual.shortcut = "Ctrl+H";
+  mnuItemFile.items = {&mnuItemChangeLocal, &mnuItemUserSettings, &mnuItemSwitchRemote, &mnuItemSaveList,
+                       &mnuItemExit};
+  mnuItemHelp.items = {&mnuItemManual, &mnuItemAbout};
+  menus = {&mnuItemFile, &mnuItemHelp};
+
+  connectFtpEvents(*this);
+}
+
+FTP::~FTP() = default;
+
+}  // namespace transfer

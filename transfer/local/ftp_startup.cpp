@@ -1,0 +1,16 @@
+#include "transfer/local/ftp_startup.h"
+
+#include "transfer/remote/connection_settings.h"
+
+namespace transfer {
+
+void ftpLoad(FTP& f) {
+  loadSettings(f);
+  f.connectUrl = startupAddress(f);
+  for (std::string& part : f.remotePathParts)
+    part.clear();
+  f.remoteDepth = 0;
+  if (f.Combo1.listCount() == 0) f.Combo1.addItem("All");
+}
+
+}  // namespace transfer

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "transfer/local/ftp.h"
+
+namespace transfer {
+
+// Click of Command8, "Local Directory of Files": lists the plain files of the
+// local folder into List1.
+void listLocalFiles(FTP& f);
+
+// Click of Command7, "Change" beside the local folder.
+void command7Click(FTP& f);
+
+}  // namespace transfer

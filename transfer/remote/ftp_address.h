@@ -1,0 +1,28 @@
+#pragma once
+
+// Turns the address the user typed into the URLs libcurl is given. The
+// credentials are kept apart so they never appear in a URL, a log or an error.
+
+#include <optional>
+#include <string>
+
+namespace transfer {
+
+struct FtpAddress {
+  std::string base;                 // "ftp://host[:port][/path]", no trailing "/", no credentials
+  std::optional<std::string> user;  // absent: anonymous
+  std::string password;
+};
+
+// "ftp://" (any case, or none) + optional "user:password@" + host + optional
+// "/path". The user information ends at the last "@", the user name at the
+// first ":"; nothing is URL-decoded. Throws TransferError(kBadUrl).
+FtpAddress parseFtpAddress(const std::string& url);
+
+// Remote paths are relative to the folder the server logs the user into: a
+// leading "/" means that folder, not the server's root.
+std::string directoryUrl(const FtpAddress& address, const std::string& remotePath);
+// Throws TransferError(kBadRequest) when the path names no file.
+std::string fileUrl(const FtpAddress& address, const std::string& remotePath);
+
+}  // namespace transfer
