@@ -74,6 +74,9 @@ class Control {
   Rgb foreColor{0, 0, 0};
   Rgb backColor{255, 255, 255};
 
+  // Text boxes: show dots for what is typed, as for a password.
+  bool masked = false;
+
   // Images: the file whose picture the control stretches to its size. A file
   // that cannot be read leaves the picture that was there before.
   std::string picture;

@@ -280,6 +280,8 @@ class TextBoxWidget final : public Bound<QLineEdit> {
     syncColor(*this, QPalette::Text, control_.foreColor, false);
     const Qt::Alignment wanted = horizontal(control_.alignment) | Qt::AlignVCenter;
     if (alignment() != wanted) setAlignment(wanted);
+    const EchoMode echo = control_.masked ? QLineEdit::Password : QLineEdit::Normal;
+    if (echoMode() != echo) setEchoMode(echo);
     syncEditText(*this, control_.text());
   }
 };

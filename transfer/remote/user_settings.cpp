@@ -47,6 +47,7 @@ UserSettings::UserSettings(FTP& owner_)
   }
   for (Control* c : {&Text1, &Text2, &Text3, &Command1})
     c->font = kFont;
+  Text2.masked = true;
   Text3.alignment = Alignment::Right;
   Text3.setText("21");
   controls = {&Label1, &Text1, &Label2, &Text2, &Check1, &Label3, &Text3, &Command1, &Picture1};
