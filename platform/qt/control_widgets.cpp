@@ -286,41 +286,33 @@ class TextBoxWidget final : public Bound<QLineEdit> {
   }
 };
 
-// Option buttons and check boxes: a caption beside a mark that the model's
-// value decides. A click on an option selects it; on a check box it toggles.
-template <class Base>
-class MarkWidget final : public Bound<Base> {
+class OptionWidget final : public Bound<QRadioButton> {
  public:
-  MarkWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
-      : Bound<Base>(control, parent, std::move(afterEvent)) {
-    // The model clears the rest of an option's group; Qt's own grouping would fight it.
-    this->setAutoExclusive(false);
+  OptionWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound(control, parent, std::move(afterEvent)) {
+    // The model clears the rest of the group; Qt's own grouping would fight it.
+    setAutoExclusive(false);
     // Buttons fill with the button colour; the original filled with BackColor.
-    this->setBackgroundRole(QPalette::Window);
-    this->setAutoFillBackground(true);
-    QObject::connect(this, &Base::clicked, this, [this] {
-      Control& model = this->control_;
-      model.setValue(model.kind == ControlKind::CheckBox ? !model.value() : true);
-      model.click();
-      this->reportEvent();
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+    connect(this, &QRadioButton::clicked, this, [this] {
+      control_.setValue(true);
+      control_.click();
+      reportEvent();
     });
   }
 
   void refresh() override {
-    const Control& model = this->control_;
-    this->syncCommon(toPixels(model.geometry));
-    this->syncFont();
-    syncColor(*this, QPalette::Window, model.backColor, true);
-    syncColor(*this, QPalette::WindowText, model.foreColor, false);
-    const QString caption = QString::fromStdString(model.caption);
-    if (this->text() != caption) this->setText(caption);
-    // Qt unchecks a selected option on a second click; the model says it stays.
-    if (this->isChecked() != model.value()) this->setChecked(model.value());
+    syncCommon(toPixels(control_.geometry));
+    syncFont();
+    syncColor(*this, QPalette::Window, control_.backColor, true);
+    syncColor(*this, QPalette::WindowText, control_.foreColor, false);
+    const QString caption = QString::fromStdString(control_.caption);
+    if (text() != caption) setText(caption);
+    // A click on a selected one unchecks it in Qt; the model says it stays.
+    if (isChecked() != control_.value()) setChecked(control_.value());
   }
 };
-
-using OptionWidget = MarkWidget<QRadioButton>;
-using CheckBoxWidget = MarkWidget<QCheckBox>;
 
 class ImageWidget final : public Bound<QWidget> {
  public:
@@ -421,6 +413,35 @@ class LineWidget final : public Bound<QWidget> {
   QPoint from_;
   QPoint to_;
   Rgb color_;
+};
+
+class CheckBoxWidget final : public Bound<QCheckBox> {
+ public:
+  CheckBoxWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound(control, parent, std::move(afterEvent)) {
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+    connect(this, &QCheckBox::clicked, this, [this] {
+      control_.setValue(!control_.value());
+      control_.click();
+      reportEvent();
+    });
+  }
+
+  void refresh() override {
+    syncCommon(toPixels(control_.geometry));
+    syncFont();
+    syncColor(*this, QPalette::Window, control_.backColor, true);
+    syncColor(*this, QPalette::WindowText, control_.foreColor, false);
+    const QString caption = QString::fromStdString(control_.caption);
+    if (text() != caption) setText(caption);
+    if (isChecked() != control_.value()) setChecked(control_.value());
+  }
+
+ protected:
+  // Qt takes clicks only on the box and the caption's text; the original
+  // took them anywhere in the control.
+  bool hitButton(const QPoint& at) const override { return rect().contains(at); }
 };
 
 class ListBoxWidget final : public Bound<QListWidget> {
