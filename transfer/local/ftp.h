@@ -11,10 +11,10 @@
 // in transfer/remote/. The two dialogs, ChangeFolder and UserSettings, are
 // forms of their own that act on this one.
 
-#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/control.h"
 #include "platform/host.h"
@@ -28,6 +28,8 @@ class Inet;
 using platform::Control;
 using platform::MenuItem;
 
+// The path table starts with this many entries and grows as the user steps
+// deeper.
 constexpr int kRemoteDepths = 16;
 
 class FTP : public platform::Form {
@@ -52,7 +54,7 @@ class FTP : public platform::Form {
   std::string connectUrl;
 
   // The remote path by depth: entry 0 is the folder the server starts in.
-  std::array<std::string, kRemoteDepths> remotePathParts;
+  std::vector<std::string> remotePathParts = std::vector<std::string>(kRemoteDepths);
   int remoteDepth = 0;
   bool listShowsLocal = false;
 

@@ -7,8 +7,7 @@ namespace transfer {
 void ftpLoad(FTP& f) {
   loadSettings(f);
   f.connectUrl = startupAddress(f);
-  for (std::string& part : f.remotePathParts)
-    part.clear();
+  f.remotePathParts.assign(kRemoteDepths, std::string());
   f.remoteDepth = 0;
   if (f.Combo1.listCount() == 0) f.Combo1.addItem("All");
 }
