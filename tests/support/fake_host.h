@@ -3,6 +3,8 @@
 // A host for tests: records what the handlers asked of the desktop and
 // answers message boxes from a script.
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -16,8 +18,9 @@ namespace testing_support {
 
 class FakeHost : public platform::Host {
  public:
-  platform::MessageAnswer messageBox(const std::string& text, platform::MessageButtons) override {
+  platform::MessageAnswer messageBox(const std::string& text, platform::MessageButtons shown) override {
     messages.push_back(text);
+    buttons.push_back(shown);
     if (answers.empty()) return platform::MessageAnswer::Ok;
     const platform::MessageAnswer answer = answers.front();
     answers.pop_front();
@@ -48,20 +51,30 @@ class FakeHost : public platform::Host {
     }
   }
   void post(std::function<void()> task) override {
-    std::lock_guard lock(postedMutex);
-    posted.push_back(std::move(task));
+    {
+      std::lock_guard lock(postedMutex);
+      posted.push_back(std::move(task));
+    }
+    postedChanged.notify_all();
+  }
+  // Waits, at most `bound`, until something is posted; true when it is.
+  bool awaitPosted(std::chrono::milliseconds bound) {
+    std::unique_lock lock(postedMutex);
+    return postedChanged.wait_for(lock, bound, [&] { return !posted.empty(); });
   }
   void endProgram() override { ++endRequests; }
   void openInBrowser(const std::string& target) override { opened.push_back(target); }
 
   std::deque<platform::MessageAnswer> answers;
   std::vector<std::string> messages;
+  std::vector<platform::MessageButtons> buttons;  // beside messages
   std::vector<platform::Form*> modalForms;
   std::vector<std::string> opened;
   int eventRounds = 0;
   std::function<void()> onWait;
   std::function<void(platform::Form&)> onModal;
   std::mutex postedMutex;
+  std::condition_variable postedChanged;
   std::deque<std::function<void()>> posted;
   int endRequests = 0;
 };

@@ -27,7 +27,9 @@ namespace transfer_testing {
 
 struct FtpServerOptions {
   bool mlsd = true;
-  long stallAfterBytes = 0;  // downloads stop sending after this many bytes
+  long stallAfterBytes = 0;   // downloads stop sending after this many bytes
+  bool logTransfers = false;  // events() also holds "retr NAME" and "stor NAME"
+  bool extraListing = false;  // a folder's .extra-listing lines join its MLSD listing
 };
 
 class FtpTestServer {
@@ -49,6 +51,8 @@ class FtpTestServer {
                                      "--log",
                                      eventLog.string()};
     if (!options.mlsd) args.push_back("--no-mlsd");
+    if (options.logTransfers) args.push_back("--log-transfers");
+    if (options.extraListing) args.push_back("--extra-listing");
     if (options.stallAfterBytes > 0) {
       args.push_back("--stall-after");
       args.push_back(std::to_string(options.stallAfterBytes));
@@ -102,7 +106,8 @@ class FtpTestServer {
     return false;
   }
 
-  // "connect" per control connection and "quit" per QUIT, in order.
+  // "connect" per control connection and "quit" per QUIT (and with
+  // logTransfers "retr NAME" and "stor NAME"), in order.
   std::vector<std::string> events() const {
     std::vector<std::string> lines;
     std::ifstream log(eventLog_);
@@ -116,6 +121,19 @@ class FtpTestServer {
     for (const std::string& line : events())
       n += line == event;
     return n;
+  }
+
+  // Ends the server at once; its port then refuses connections.
+  void stop() {
+    if (stdin_ >= 0) ::close(stdin_);
+    if (stdout_ >= 0) ::close(stdout_);
+    stdin_ = -1;
+    stdout_ = -1;
+    if (pid_ > 0) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, nullptr, 0);
+    }
+    pid_ = -1;
   }
 
  private:
@@ -137,18 +155,6 @@ class FtpTestServer {
     std::string line = pending_.substr(0, end);
     pending_.erase(0, end + 1);
     return line;
-  }
-
-  void stop() {
-    if (stdin_ >= 0) ::close(stdin_);
-    if (stdout_ >= 0) ::close(stdout_);
-    stdin_ = -1;
-    stdout_ = -1;
-    if (pid_ > 0) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, nullptr, 0);
-    }
-    pid_ = -1;
   }
 
   std::filesystem::path eventLog_;

@@ -4,7 +4,10 @@ Prints the chosen port on stdout, then serves until killed or until its
 standard input closes (so a crashed test leaves no server behind). With
 --stall-after it prints "stalled" once a download has stopped sending.
 Appends "connect" and "quit" lines to the event log, so a test can count
-control connections.
+control connections; with --log-transfers also "retr NAME" and "stor NAME"
+as the client sent them. With --extra-listing, a folder that holds a file
+named .extra-listing sends that file's lines in its MLSD listing as well,
+in place of the file itself: names no file system can hold.
 """
 
 import argparse
@@ -14,6 +17,7 @@ import sys
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
@@ -27,6 +31,9 @@ def main():
     parser.add_argument("--no-mlsd", action="store_true", help="answer MLSD with 500, as older servers do")
     parser.add_argument("--stall-after", type=int, default=0,
                         help="send this many bytes of a download, then nothing more")
+    parser.add_argument("--log-transfers", action="store_true", help="log each RETR and STOR")
+    parser.add_argument("--extra-listing", action="store_true",
+                        help="add the lines of a folder's .extra-listing to its MLSD listing")
     args = parser.parse_args()
 
     logging.basicConfig(level=logging.WARNING)
@@ -45,7 +52,25 @@ def main():
             events.write("quit\n")
             return super().ftp_QUIT(line)
 
+        def pre_process_command(self, line, cmd, arg):
+            if args.log_transfers and cmd in ("RETR", "STOR"):
+                events.write("%s %s\n" % (cmd.lower(), arg))
+            return super().pre_process_command(line, cmd, arg)
+
+    class ExtraListingFS(AbstractedFS):
+        def format_mlsx(self, basedir, listing, perms, facts, ignore_err=True):
+            extra = os.path.join(basedir, ".extra-listing")
+            listing = [name for name in listing if name != ".extra-listing"]
+            yield from super().format_mlsx(basedir, listing, perms, facts, ignore_err)
+            if os.path.isfile(extra):
+                with open(extra, "rb") as lines:
+                    for line in lines.read().split(b"\n"):
+                        if line:
+                            yield line + b"\r\n"
+
     Handler.authorizer = authorizer
+    if args.extra_listing:
+        Handler.abstracted_fs = ExtraListingFS
     Handler.auth_failed_timeout = 0
     if args.no_mlsd:
         Handler.proto_cmds = {k: v for k, v in FTPHandler.proto_cmds.items() if k != "MLSD"}

@@ -2,6 +2,7 @@
 
 #include "transfer/local/change_folder.h"
 #include "transfer/local/local_list.h"
+#include "transfer/remote/browse.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/inet.h"
 #include "transfer/remote/user_settings.h"
@@ -11,6 +12,7 @@ void connectFtpEvents(FTP& f) {
   f.Command6.onClick = [&f] { command6Click(f); };
   f.Command7.onClick = [&f] { command7Click(f); };
   f.Command8.onClick = [&f] { listLocalFiles(f); };
+  f.Command4.onClick = [&f] { command4Click(f); };
   f.Timer1.onTimer = [&f] { f.Timer1.interval = 0; };
   // A finished request ends a Hold at once, so transfers pace themselves.
   f.Inet1->StateChanged = [&f](int state) {

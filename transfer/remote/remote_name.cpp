@@ -1,0 +1,32 @@
+#include "transfer/remote/remote_name.h"
+
+#include <algorithm>
+
+namespace transfer {
+namespace {
+
+bool isControl(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  return code < 0x20 || code == 0x7f;
+}
+
+}  // namespace
+
+bool hasBlank(std::string_view name) {
+  return name.find(' ') != std::string_view::npos;
+}
+
+bool isSafeRemoteName(std::string_view entry) {
+  if (entry.ends_with('/')) entry.remove_suffix(1);
+  if (entry.empty() || entry == "." || entry == "..") return false;
+  return std::none_of(entry.begin(), entry.end(),
+                      [](char c) { return c == '/' || c == '\\' || isControl(c); });
+}
+
+std::string printableName(std::string_view name) {
+  std::string shown(name);
+  std::replace_if(shown.begin(), shown.end(), isControl, '?');
+  return shown;
+}
+
+}  // namespace transfer

@@ -1,0 +1,104 @@
+#include "transfer/remote/transfer_steps.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "transfer/remote/connection_settings.h"
+#include "transfer/remote/inet.h"
+
+namespace transfer {
+namespace {
+
+constexpr int kFtp = 2;
+constexpr int kText = 0;
+constexpr long kChunk = 500000;
+
+// "user:secret@host" becomes "user:***@host"; the user information ends at
+// the last "@", as the transfer control reads it.
+std::string maskedUserInfo(const std::string& address) {
+  const std::size_t scheme = address.find("://");
+  const std::size_t start = scheme == std::string::npos ? 0 : scheme + 3;
+  const std::size_t at = address.rfind('@');
+  if (at == std::string::npos || at < start) return address;
+  const std::size_t colon = address.find(':', start);
+  if (colon == std::string::npos || colon > at) return address;
+  return address.substr(0, colon + 1) + "***" + address.substr(at);
+}
+
+}  // namespace
+
+void prepareControl(FTP& f) {
+  f.Inet1->RemotePort = f.port >= 0 && f.port <= 65535 ? static_cast<int>(f.port) : -1;
+  f.Inet1->Protocol = kFtp;
+}
+
+std::string addressForMessages(const FTP& f) {
+  const std::string login = credentials(f).empty() ? "" : f.userName + ":***@";
+  return "ftp://" + login + maskedUserInfo(f.txtURLbox.text());
+}
+
+RequestResult runRequest(FTP& f, const std::string& url, const std::string& operation, const Trap& trap) {
+  bool sent = false;
+  int repeats = 0;
+  while (true) {
+    try {
+      if (!sent) {
+        f.Inet1->Execute(url, operation);
+        sent = true;
+      }
+      // Raises the busy signal while the request runs, then its failure.
+      f.Inet1->GetChunk(0, kText);
+      return {RequestEnd::Done, 0};
+    } catch (const TransferError& error) {
+      if (trap.onError) trap.onError();
+      if (error.number == kStillExecuting) {
+        Hold(f, 1);
+        continue;
+      }
+      if (error.number == kBadUrl) return {RequestEnd::BadUrl, error.number};
+      if (repeats == kMaxRepeats) return {RequestEnd::Failed, error.number};
+      if (trap.mayRepeat && !trap.mayRepeat(error.number)) return {RequestEnd::Refused, error.number};
+      ++repeats;
+      sent = false;
+      Hold(f, 1);
+    }
+  }
+}
+
+std::string readListing(FTP& f) {
+  std::string listing;
+  try {
+    for (std::string chunk = f.Inet1->GetChunk(kChunk, kText); !chunk.empty();
+         chunk = f.Inet1->GetChunk(kChunk, kText))
+      listing += chunk;
+  } catch (const TransferError&) {
+    // Only a request started by someone else gets here; the listing read so far stands.
+  }
+  return listing;
+}
+
+void ensureLocalFolder(FTP& f) {
+  std::error_code error;
+  if (std::filesystem::is_directory(f.Text1.text(), error)) return;
+  std::filesystem::create_directories(f.defaultFolder, error);
+  f.Text1.setText(f.defaultFolder);
+}
+
+bool isSelected(const std::vector<bool>& selected, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < selected.size() &&
+         selected[static_cast<std::size_t>(index)];
+}
+
+TransferButtonsOff::TransferButtonsOff(FTP& f) {
+  for (Control* button : {&f.Command1, &f.Command3, &f.Command4, &f.Command8, &f.Command2}) {
+    saved_.emplace_back(button, button->enabled);
+    button->enabled = false;
+  }
+}
+
+TransferButtonsOff::~TransferButtonsOff() {
+  for (auto [button, enabled] : saved_)
+    button->enabled = enabled;
+}
+
+}  // namespace transfer

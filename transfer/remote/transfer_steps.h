@@ -1,0 +1,82 @@
+#pragma once
+
+// Steps that browse, download and upload share: readying the transfer
+// control, running one request under the error trap, reading a listing, the
+// local folder, and keeping the window's other transfer buttons still while
+// a transfer runs.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "transfer/local/ftp.h"
+#include "transfer/remote/transfer_error.h"
+
+namespace transfer {
+
+// A failing step other than the busy signal is repeated at most this often.
+constexpr int kMaxRepeats = 3;
+
+// RemotePort from the port setting (a port outside 0-65535 makes the control
+// refuse the URL), Protocol 2 (FTP).
+void prepareControl(FTP& f);
+
+// "ftp://" + credentials + address box, as messages show it: every password
+// reads "***".
+std::string addressForMessages(const FTP& f);
+
+// What the error trap does with a request's errors.
+struct Trap {
+  // Runs at every error, the busy signal included, before the trap waits.
+  std::function<void()> onError;
+  // Asked for an error other than the busy signal and a bad URL, while
+  // repeats are left: whether to wait and repeat the request.
+  std::function<bool(int error)> mayRepeat;
+};
+
+enum class RequestEnd {
+  Done,     // the request succeeded
+  BadUrl,   // the control refused the address
+  Refused,  // mayRepeat said no
+  Failed,   // still failing after kMaxRepeats repeats
+};
+
+struct RequestResult {
+  RequestEnd end = RequestEnd::Done;
+  int error = 0;  // the last error number, 0 when done
+};
+
+// Hands the operation to the control and waits until the request has ended.
+// The busy signal waits with Hold(1) and tries again for as long as the
+// request runs (the control's own time-outs end every request); any other
+// error repeats the whole request, one Hold(1) each, at most kMaxRepeats
+// times.
+RequestResult runRequest(FTP& f, const std::string& url, const std::string& operation, const Trap& trap);
+
+// Everything the control holds of the last DIR's listing.
+std::string readListing(FTP& f);
+
+// The local folder of a transfer: when Text1 names no folder, the default
+// folder is made if missing and Text1 names it.
+void ensureLocalFolder(FTP& f);
+
+// Whether entry `index` of a list's selection flags is selected; flags
+// missing at the end read as not selected.
+bool isSelected(const std::vector<bool>& selected, int index);
+
+// Disables the buttons that list or transfer while a transfer runs, and
+// gives them back their state when it ends. The window goes on handling its
+// events during the transfer's waits, so without this a second click could
+// start a transfer inside the first or change the list it walks.
+class TransferButtonsOff {
+ public:
+  explicit TransferButtonsOff(FTP& f);
+  ~TransferButtonsOff();
+  TransferButtonsOff(const TransferButtonsOff&) = delete;
+  TransferButtonsOff& operator=(const TransferButtonsOff&) = delete;
+
+ private:
+  std::vector<std::pair<Control*, bool>> saved_;
+};
+
+}  // namespace transfer
