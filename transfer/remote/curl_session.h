@@ -1,7 +1,8 @@
 #pragma once
 
-// The one owner of a libcurl easy handle. The handle, and with it the open
-// control connection, lives across requests; only QUIT closes it.
+// The one owner of a libcurl easy handle and the multi handle that drives
+// it. The multi handle keeps the open control connection across requests;
+// only QUIT closes it.
 
 #include <curl/curl.h>
 
@@ -42,8 +43,10 @@ class CurlSession {
 
  private:
   void open();
+  void close();
   void check(CURLcode code) const;
 
+  CURLM* multi_ = nullptr;
   CURL* handle_ = nullptr;
   char errorBuffer_[CURL_ERROR_SIZE] = {};
 };
