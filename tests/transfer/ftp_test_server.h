@@ -28,8 +28,9 @@ namespace transfer_testing {
 struct FtpServerOptions {
   bool mlsd = true;
   long stallAfterBytes = 0;   // downloads stop sending after this many bytes
-  bool logTransfers = false;  // events() also holds "retr NAME" and "stor NAME"
+  bool logTransfers = false;  // events() also holds "size NAME", "retr NAME" and "stor NAME"
   bool extraListing = false;  // a folder's .extra-listing lines join its MLSD listing
+  int exitAtRetr = 0;         // the server ends when this RETR (counted from 1) arrives
 };
 
 class FtpTestServer {
@@ -53,6 +54,10 @@ class FtpTestServer {
     if (!options.mlsd) args.push_back("--no-mlsd");
     if (options.logTransfers) args.push_back("--log-transfers");
     if (options.extraListing) args.push_back("--extra-listing");
+    if (options.exitAtRetr > 0) {
+      args.push_back("--exit-at-retr");
+      args.push_back(std::to_string(options.exitAtRetr));
+    }
     if (options.stallAfterBytes > 0) {
       args.push_back("--stall-after");
       args.push_back(std::to_string(options.stallAfterBytes));
@@ -107,7 +112,7 @@ class FtpTestServer {
   }
 
   // "connect" per control connection and "quit" per QUIT (and with
-  // logTransfers "retr NAME" and "stor NAME"), in order.
+  // logTransfers "size NAME", "retr NAME" and "stor NAME"), in order.
   std::vector<std::string> events() const {
     std::vector<std::string> lines;
     std::ifstream log(eventLog_);

@@ -4,10 +4,12 @@ Prints the chosen port on stdout, then serves until killed or until its
 standard input closes (so a crashed test leaves no server behind). With
 --stall-after it prints "stalled" once a download has stopped sending.
 Appends "connect" and "quit" lines to the event log, so a test can count
-control connections; with --log-transfers also "retr NAME" and "stor NAME"
-as the client sent them. With --extra-listing, a folder that holds a file
+control connections; with --log-transfers also "size NAME", "retr NAME" and
+"stor NAME" as the client sent them (libcurl asks SIZE before every RETR). With --extra-listing, a folder that holds a file
 named .extra-listing sends that file's lines in its MLSD listing as well,
-in place of the file itself: names no file system can hold.
+in place of the file itself: names no file system can hold. With
+--exit-at-retr N the server ends at once when the Nth RETR arrives, as a
+server that goes away in the middle of a batch.
 """
 
 import argparse
@@ -31,10 +33,13 @@ def main():
     parser.add_argument("--no-mlsd", action="store_true", help="answer MLSD with 500, as older servers do")
     parser.add_argument("--stall-after", type=int, default=0,
                         help="send this many bytes of a download, then nothing more")
-    parser.add_argument("--log-transfers", action="store_true", help="log each RETR and STOR")
+    parser.add_argument("--log-transfers", action="store_true", help="log each SIZE, RETR and STOR")
     parser.add_argument("--extra-listing", action="store_true",
                         help="add the lines of a folder's .extra-listing to its MLSD listing")
+    parser.add_argument("--exit-at-retr", type=int, default=0,
+                        help="end the server when this RETR (counted from 1) arrives")
     args = parser.parse_args()
+    retrs = [0]
 
     logging.basicConfig(level=logging.WARNING)
     events = open(args.log, "a", buffering=1)
@@ -53,8 +58,12 @@ def main():
             return super().ftp_QUIT(line)
 
         def pre_process_command(self, line, cmd, arg):
-            if args.log_transfers and cmd in ("RETR", "STOR"):
+            if args.log_transfers and cmd in ("SIZE", "RETR", "STOR"):
                 events.write("%s %s\n" % (cmd.lower(), arg))
+            if cmd == "RETR":
+                retrs[0] += 1
+                if retrs[0] == args.exit_at_retr:
+                    os._exit(0)
             return super().pre_process_command(line, cmd, arg)
 
     class ExtraListingFS(AbstractedFS):

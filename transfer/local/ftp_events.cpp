@@ -4,7 +4,9 @@
 #include "transfer/local/local_list.h"
 #include "transfer/remote/browse.h"
 #include "transfer/remote/connection_settings.h"
+#include "transfer/remote/download.h"
 #include "transfer/remote/inet.h"
+#include "transfer/remote/upload.h"
 #include "transfer/remote/user_settings.h"
 
 namespace transfer {
@@ -13,6 +15,8 @@ void connectFtpEvents(FTP& f) {
   f.Command7.onClick = [&f] { command7Click(f); };
   f.Command8.onClick = [&f] { listLocalFiles(f); };
   f.Command4.onClick = [&f] { command4Click(f); };
+  f.Command1.onClick = [&f] { command1Click(f); };
+  f.Command3.onClick = [&f] { command3Click(f); };
   f.Timer1.onTimer = [&f] { f.Timer1.interval = 0; };
   // A finished request ends a Hold at once, so transfers pace themselves.
   f.Inet1->StateChanged = [&f](int state) {

@@ -29,6 +29,14 @@ using transfer_testing::FtpTestServer;
 // failing file cost little, and still long enough that most requests end first.
 constexpr std::chrono::milliseconds kTick{100};
 
+// Every byte value, so a text-mode transfer shows.
+inline std::string binary(std::size_t size) {
+  std::string bytes(size, '\0');
+  for (std::size_t i = 0; i < size; ++i)
+    bytes[i] = static_cast<char>((i * 7 + i / 256) % 256);
+  return bytes;
+}
+
 class RemoteFtpTest : public FtpTest {
  protected:
   RemoteFtpTest() {
@@ -57,14 +65,6 @@ class RemoteFtpTest : public FtpTest {
   static std::string read(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-  }
-
-  // Every byte value, so a text-mode transfer shows.
-  static std::string binary(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-      bytes[i] = static_cast<char>((i * 7 + i / 256) % 256);
-    return bytes;
   }
 
   // The names in a folder, sorted, with "/" after a folder's.

@@ -1,0 +1,151 @@
+#include "transfer/remote/download.h"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/text_number.h"
+#include "transfer/remote/browse.h"
+#include "transfer/remote/connection_settings.h"
+#include "transfer/remote/failure_report.h"
+#include "transfer/remote/remote_name.h"
+#include "transfer/remote/transfer_steps.h"
+
+namespace transfer {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kMaxFolderLevels = 32;
+
+// One click's run, with the counts and failures it collects on its way.
+class Download {
+ public:
+  explicit Download(FTP& f) : f_(f), report_(f) {}
+
+  void run() {
+    prepareControl(f_);
+    f_.connectUrl = transferAddress(f_);
+    url_ = withoutTrailingSlash(f_.connectUrl);
+    const std::string remotePath = f_.remotePathParts[static_cast<std::size_t>(f_.remoteDepth)];
+    f_.Text2.setText(remotePath);
+    f_.ProgressBar1.visible = true;
+    f_.ProgressBar1.minimum = 0;
+    f_.ProgressBar1.maximum = 100;
+    ensureLocalFolder(f_);
+    // Taken once, so what is typed into the box meanwhile cannot move the files.
+    const std::string localFolder = f_.Text1.text();
+
+    // A snapshot of the list, which the window may change while the run waits.
+    const std::vector<std::string> entries = f_.List1.items;
+    const std::vector<bool> selected = f_.List1.selected;
+    entryCount_ = static_cast<int>(entries.size());
+    for (int index = 0; index < entryCount_; ++index) {
+      if (index < f_.List1.listCount()) f_.List1.listIndex = index;
+      position_ = index;
+      const std::string& name = entries[static_cast<std::size_t>(index)];
+      if (!isSelected(selected, index) || isGoUp(index, name)) continue;
+      const bool goOn = name.ends_with('/') ? fetchFolder(remotePath, name, "", localFolder, 1)
+                                            : fetchFile(remotePath, name, "", localFolder);
+      if (!goOn) return;
+    }
+
+    report_.close(blanks_ == 0 ? "Operation Complete."
+                               : platform::signedForm(blanks_) +
+                                     " files had blanks in the names and were not copied.");
+  }
+
+ private:
+  // "... go up" heads the list below the start directory; it names no file.
+  bool isGoUp(int index, const std::string& name) const {
+    return index == 0 && f_.remoteDepth != 0 && name == kGoUp;
+  }
+
+  // Each returns false when the click ends. `shownAs` is the folder path the
+  // user knows the entry by, empty at the top.
+  bool fetchFile(const std::string& remoteDir, const std::string& name, const std::string& shownAs,
+                 const std::string& localDir) {
+    if (hasBlank(name)) {
+      ++blanks_;
+      return true;
+    }
+    if (!isSafeRemoteName(name) || name.ends_with('/')) {
+      report_.fail(shownAs + name, "not a plain file name");
+      return true;
+    }
+    const RequestResult result =
+        runRequest(f_, url_, "GET " + remoteDir + name + " " + localDir + "/" + name, trap());
+    return report_.settle(result, shownAs + name);
+  }
+
+  bool fetchFolder(const std::string& remoteDir, const std::string& entry, const std::string& shownAs,
+                   const fs::path& localParent, int level) {
+    const std::string shown = shownAs + entry;
+    if (!isSafeRemoteName(entry)) {
+      report_.fail(shown, "not a plain folder name");
+      return true;
+    }
+    if (level > kMaxFolderLevels) {
+      report_.fail(shown, "more than " + std::to_string(kMaxFolderLevels) + " levels deep");
+      return true;
+    }
+    const fs::path localDir = localParent / entry.substr(0, entry.size() - 1);
+    if (!makeLocalFolder(localDir)) {
+      report_.fail(shown, "the local folder cannot be made");
+      return true;
+    }
+    const std::string remoteFolder = remoteChild(remoteDir, entry);
+    const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap());
+    if (listed.end != RequestEnd::Done) return report_.settle(listed, shown);
+
+    f_.txtNote.setText(readListing(f_));
+    f_.List2.clearItems();
+    for (const std::string& child : splitListing(f_.txtNote.text()))
+      f_.List2.addItem(child);
+    // List2 is the next folder's once we step down, so walk a copy.
+    const std::vector<std::string> children = f_.List2.items;
+    for (const std::string& child : children) {
+      const bool goOn = child.ends_with('/') ? fetchFolder(remoteFolder, child, shown, localDir, level + 1)
+                                             : fetchFile(remoteFolder, child, shown, localDir.string());
+      if (!goOn) return false;
+    }
+    return true;
+  }
+
+  // Never follows a link out of the local folder: an entry of that name that
+  // is there already must be a folder itself.
+  static bool makeLocalFolder(const fs::path& folder) {
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(folder, error);
+    if (fs::is_directory(status)) return true;
+    if (fs::exists(status)) return false;
+    return fs::create_directory(folder, error) && !error;
+  }
+
+  // The bar moves in the trap, so it advances while each request is awaited;
+  // inside a folder it stays at the folder's place.
+  Trap trap() {
+    return {
+        .onError = [this] { f_.ProgressBar1.progress = entryCount_ > 1 ? position_ * 100 / entryCount_ : 0; },
+        .mayRepeat = {}};
+  }
+
+  FTP& f_;
+  TransferReport report_;
+  std::string url_;
+  int blanks_ = 0;
+  int position_ = 0;
+  int entryCount_ = 0;
+};
+
+}  // namespace
+
+void command1Click(FTP& f) {
+  if (f.listShowsLocal) return;
+  if (!f.inFtpMode()) return;
+  const TransferButtonsOff buttonsOff(f);
+  Download(f).run();
+}
+
+}  // namespace transfer

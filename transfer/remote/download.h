@@ -1,0 +1,14 @@
+#pragma once
+
+#include "transfer/local/ftp.h"
+
+namespace transfer {
+
+// Click of Command1, "Download Files": fetches the selected entries of the
+// remote list into the local folder, a selected directory with its files and
+// sub-directories (at most 32 levels) into a local folder of its name. Ends
+// with the closing message, then a message naming the files that did not
+// arrive. Network-drive mode is not built: there the click does nothing.
+void command1Click(FTP& f);
+
+}  // namespace transfer

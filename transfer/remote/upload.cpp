@@ -1,0 +1,66 @@
+#include "transfer/remote/upload.h"
+
+#include <string>
+#include <vector>
+
+#include "platform/text_number.h"
+#include "transfer/remote/connection_settings.h"
+#include "transfer/remote/failure_report.h"
+#include "transfer/remote/remote_name.h"
+#include "transfer/remote/transfer_steps.h"
+
+namespace transfer {
+
+void command3Click(FTP& f) {
+  if (!f.listShowsLocal) return;
+  if (!f.inFtpMode()) return;
+  const TransferButtonsOff buttonsOff(f);
+  TransferReport report(f);
+  int blanks = 0;
+  f.connectUrl = transferAddress(f);
+  if (f.List1.currentItem().ends_with('/') || f.List1.listCount() == 0) return;
+  const std::string url = withoutTrailingSlash(f.connectUrl);
+  const std::string remotePath = f.remotePathParts[static_cast<std::size_t>(f.remoteDepth)];
+  f.Text2.setText(remotePath);
+  ensureLocalFolder(f);
+  // Taken once, so what is typed into the box meanwhile cannot change the sources.
+  const std::string localFolder = f.Text1.text();
+  f.ProgressBar1.visible = true;
+  f.ProgressBar1.minimum = 0;
+  f.ProgressBar1.maximum = 100;
+  f.ProgressBar1.progress = 0;
+  // A snapshot of the list, which the window may change while the run waits.
+  const std::vector<std::string> entries = f.List1.items;
+  const std::vector<bool> selected = f.List1.selected;
+  const int lastIndex = static_cast<int>(entries.size()) - 1;
+  prepareControl(f);
+
+  int position = 0;
+  // The bar moves in the trap and reaches 100 at the last entry; a list of
+  // one entry is at its last entry from the start.
+  const Trap trap{
+      .onError = [&] { f.ProgressBar1.progress = lastIndex > 0 ? position * 100 / lastIndex : 100; },
+      .mayRepeat = {}};
+  for (position = 0; position <= lastIndex; ++position) {
+    if (position < f.List1.listCount()) f.List1.listIndex = position;
+    const std::string& name = entries[static_cast<std::size_t>(position)];
+    if (!isSelected(selected, position) || name.ends_with('/')) continue;
+    if (hasBlank(name)) {
+      ++blanks;
+      continue;
+    }
+    if (!isSafeRemoteName(name)) {
+      report.fail(name, "not a plain file name");
+      continue;
+    }
+    const RequestResult result =
+        runRequest(f, url, "PUT " + localFolder + "/" + name + " " + remotePath + name, trap);
+    if (!report.settle(result, name)) return;
+  }
+
+  report.close(blanks == 0
+                   ? "Operation Complete."
+                   : platform::signedForm(blanks) + " files had blanks in their names and were not copied.");
+}
+
+}  // namespace transfer

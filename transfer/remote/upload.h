@@ -1,0 +1,13 @@
+#pragma once
+
+#include "transfer/local/ftp.h"
+
+namespace transfer {
+
+// Click of Command3, "Upload Files": sends the selected entries of the local
+// list to the current remote directory. Ends with the closing message, then
+// a message naming the files that did not arrive. Network-drive mode is not
+// built: there the click does nothing.
+void command3Click(FTP& f);
+
+}  // namespace transfer
