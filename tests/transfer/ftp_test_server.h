@@ -31,6 +31,7 @@ struct FtpServerOptions {
   bool logTransfers = false;  // events() also holds "size NAME", "retr NAME" and "stor NAME"
   bool extraListing = false;  // a folder's .extra-listing lines join its MLSD listing
   int exitAtRetr = 0;         // the server ends when this RETR (counted from 1) arrives
+  long pauseAfterBytes = 0;   // a data connection stops for 0.3 s once this many bytes moved
 };
 
 class FtpTestServer {
@@ -54,6 +55,10 @@ class FtpTestServer {
     if (!options.mlsd) args.push_back("--no-mlsd");
     if (options.logTransfers) args.push_back("--log-transfers");
     if (options.extraListing) args.push_back("--extra-listing");
+    if (options.pauseAfterBytes > 0) {
+      args.push_back("--pause-after");
+      args.push_back(std::to_string(options.pauseAfterBytes));
+    }
     if (options.exitAtRetr > 0) {
       args.push_back("--exit-at-retr");
       args.push_back(std::to_string(options.exitAtRetr));

@@ -9,12 +9,14 @@ control connections; with --log-transfers also "size NAME", "retr NAME" and
 named .extra-listing sends that file's lines in its MLSD listing as well,
 in place of the file itself: names no file system can hold. With
 --exit-at-retr N the server ends at once when the Nth RETR arrives, as a
-server that goes away in the middle of a batch.
+server that goes away in the middle of a batch. With --pause-after N a data
+connection stops for 0.3 s once N bytes have moved on it, either way.
 """
 
 import argparse
 import logging
 import os
+import socket
 import sys
 import threading
 
@@ -38,6 +40,8 @@ def main():
                         help="add the lines of a folder's .extra-listing to its MLSD listing")
     parser.add_argument("--exit-at-retr", type=int, default=0,
                         help="end the server when this RETR (counted from 1) arrives")
+    parser.add_argument("--pause-after", type=int, default=0,
+                        help="stop a data connection for 0.3 s once this many bytes have moved on it")
     args = parser.parse_args()
     retrs = [0]
 
@@ -83,6 +87,37 @@ def main():
     Handler.auth_failed_timeout = 0
     if args.no_mlsd:
         Handler.proto_cmds = {k: v for k, v in FTPHandler.proto_cmds.items() if k != "MLSD"}
+
+    if args.pause_after:
+        # The throttled handler, without limits, only so that every byte passes send() or recv().
+        class Pausing(ThrottledDTPHandler):
+            moved = 0
+            paused = False
+
+            def __init__(self, sock, cmd_channel):
+                # A small receive buffer, so a paused upload holds the client back.
+                sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 65536)
+                super().__init__(sock, cmd_channel)
+
+            def _count(self, count):
+                self.moved += count
+                if self.paused or self.moved < args.pause_after:
+                    return
+                self.paused = True
+                self.del_channel()
+                event = self.ioloop.READ if self.receive else self.ioloop.WRITE
+                self.ioloop.call_later(0.3, lambda: self.add_channel(events=event))
+
+            def send(self, data):
+                count = super().send(data)
+                self._count(count)
+                return count
+
+            def recv(self, buffer_size):
+                chunk = super().recv(buffer_size)
+                self._count(len(chunk))
+                return chunk
+        Handler.dtp_handler = Pausing
 
     if args.stall_after:
         # The throttled handler never uses sendfile(), so every byte passes send().

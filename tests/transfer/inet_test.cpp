@@ -206,6 +206,8 @@ TEST_F(RemoteInetTest, GetCopiesTheExactBytesAndReplacesAnOldFile) {
 
   ASSERT_EQ(run("GET /sub/data.bin " + local("data.bin")), kStateResponseCompleted);
   EXPECT_EQ(bytesOf(local_ / "data.bin"), binarySample(70000));
+  EXPECT_EQ(inet().BytesTransferred(), 70000);
+  EXPECT_EQ(inet().BytesToTransfer(), 70000);
 
   ASSERT_EQ(run("GET empty.txt " + local("empty.txt")), kStateResponseCompleted);
   EXPECT_TRUE(fs::is_regular_file(local_ / "empty.txt"));
@@ -221,6 +223,8 @@ TEST_F(RemoteInetTest, PutUploadsTheExactBytes) {
 
   ASSERT_EQ(run("PUT " + local("up.bin") + " /sub/up.bin"), kStateResponseCompleted);
   EXPECT_EQ(bytesOf(root_ / "sub" / "up.bin"), binarySample(50000));
+  EXPECT_EQ(inet().BytesTransferred(), 50000);
+  EXPECT_EQ(inet().BytesToTransfer(), 50000);
 
   ASSERT_EQ(run("PUT " + local("up.bin") + " copy.bin"), kStateResponseCompleted);
   EXPECT_EQ(bytesOf(root_ / "copy.bin"), binarySample(50000));
@@ -246,6 +250,7 @@ TEST_F(RemoteInetTest, BusyWhileATransferRunsAndDestructionCancelsIt) {
   inet().Execute(url(), "GET big.bin " + local("big.bin"));
   ASSERT_TRUE(server_->awaitOutput("stalled", kWait));
   EXPECT_TRUE(inet().StillExecuting());
+  EXPECT_EQ(inet().BytesToTransfer(), 200000) << "known while the request runs";
   EXPECT_EQ(expectRaised([&] { inet().Execute(url(), "DIR"); }), kStillExecuting);
   EXPECT_EQ(expectRaised([&] { inet().GetChunk(100, 0); }), kStillExecuting);
   EXPECT_TRUE(inet().StillExecuting());

@@ -1,5 +1,6 @@
 #include "transfer/remote/download.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -75,7 +76,7 @@ class Download {
       return true;
     }
     const RequestResult result =
-        runRequest(f_, url_, "GET " + remoteDir + name + " " + localDir + "/" + name, trap());
+        runRequest(f_, url_, "GET " + remoteDir + name + " " + localDir + "/" + name, trap(shownAs.empty()));
     return report_.settle(result, shownAs + name);
   }
 
@@ -96,7 +97,7 @@ class Download {
       return true;
     }
     const std::string remoteFolder = remoteChild(remoteDir, entry);
-    const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap());
+    const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap(false));
     if (listed.end != RequestEnd::Done) return report_.settle(listed, shown);
 
     f_.txtNote.setText(readListing(f_));
@@ -123,12 +124,16 @@ class Download {
     return fs::create_directory(folder, error) && !error;
   }
 
-  // The bar moves in the trap, so it advances while each request is awaited;
-  // inside a folder it stays at the folder's place.
-  Trap trap() {
-    return {
-        .onError = [this] { f_.ProgressBar1.progress = entryCount_ > 1 ? position_ * 100 / entryCount_ : 0; },
-        .mayRepeat = {}};
+  // The bar moves in the trap, so it advances while each request is awaited:
+  // by the entry's place in the list and, within a file of the list, by its
+  // bytes. Inside a folder it stays at the folder's place.
+  Trap trap(bool byBytes) {
+    return {.onError = [this, byBytes] { moveBar(byBytes); }, .mayRepeat = {}};
+  }
+
+  void moveBar(bool byBytes) {
+    const double share = byBytes ? requestShare(f_) : 0;
+    f_.ProgressBar1.progress = std::clamp(static_cast<int>((position_ + share) * 100 / entryCount_), 0, 100);
   }
 
   FTP& f_;

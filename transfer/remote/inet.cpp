@@ -49,6 +49,13 @@ struct Job {
 
 struct Quit {};
 
+// The byte counts of the running request, for a progress display; written by
+// libcurl's progress callback, read by the UI thread.
+struct ByteCounts {
+  std::atomic<long long> moved{0};
+  std::atomic<long long> expected{0};
+};
+
 using Task = std::variant<Job, Quit>;
 
 // Fed by libcurl about once a second, in every phase of a request: stops it
@@ -57,8 +64,8 @@ using Task = std::variant<Job, Quit>;
 // answers cover the phases before data flows).
 class Watchdog {
  public:
-  Watchdog(const CurlSession& session, const std::atomic<bool>& cancel)
-      : session_(session), cancel_(cancel) {}
+  Watchdog(const CurlSession& session, const std::atomic<bool>& cancel, ByteCounts& counts)
+      : session_(session), cancel_(cancel), counts_(counts) {}
 
   void start(std::chrono::seconds stall) {
     stall_ = stall;
@@ -69,8 +76,12 @@ class Watchdog {
   bool stalled() const { return stalled_; }
   std::chrono::seconds stallTime() const { return stall_; }
 
-  static int onProgress(void* self, curl_off_t, curl_off_t downloaded, curl_off_t, curl_off_t uploaded) {
-    return static_cast<Watchdog*>(self)->check(downloaded + uploaded) ? 0 : 1;
+  static int onProgress(void* self, curl_off_t toDownload, curl_off_t downloaded, curl_off_t toUpload,
+                        curl_off_t uploaded) {
+    auto& watchdog = *static_cast<Watchdog*>(self);
+    watchdog.counts_.moved = downloaded + uploaded;
+    watchdog.counts_.expected = toDownload + toUpload;
+    return watchdog.check(downloaded + uploaded) ? 0 : 1;
   }
 
  private:
@@ -89,6 +100,7 @@ class Watchdog {
 
   const CurlSession& session_;
   const std::atomic<bool>& cancel_;
+  ByteCounts& counts_;
   std::chrono::seconds stall_{30};
   curl_off_t lastCount_ = -1;
   std::chrono::steady_clock::time_point lastMove_;
@@ -226,8 +238,8 @@ TransferError failureOf(CURLcode code, const CurlSession& session) {
 // Runs requests on the worker's one session, so the server's connection is reused.
 class Requests {
  public:
-  Requests(CurlSession& session, const std::atomic<bool>& cancel)
-      : session_(session), watchdog_(session, cancel) {}
+  Requests(CurlSession& session, const std::atomic<bool>& cancel, ByteCounts& counts)
+      : session_(session), watchdog_(session, cancel, counts) {}
 
   // Returns the formatted listing of a DIR, empty for the others.
   std::string run(const Job& job) {
@@ -353,6 +365,7 @@ struct Inet::Shared {
   std::chrono::seconds connectTimeout{15};
   std::chrono::seconds stallTimeout{30};
   std::atomic<bool> cancel{false};  // read by libcurl's progress callback, without the mutex
+  ByteCounts counts;                // likewise written there
 };
 
 Inet::Inet(Post post)
@@ -410,6 +423,8 @@ void Inet::Execute(const std::string& url, const std::string& operation) {
 
   s.lastUrl = target;
   s.busy = true;
+  s.counts.moved = 0;
+  s.counts.expected = 0;
   s.listing.clear();
   s.readPosition = 0;
   s.tasks.push_back(std::move(job));
@@ -426,6 +441,14 @@ std::string Inet::GetChunk(long size, int /*dataType*/) {
   std::string chunk = s.listing.substr(s.readPosition, count);
   s.readPosition += count;
   return chunk;
+}
+
+long long Inet::BytesTransferred() const {
+  return shared_->counts.moved;
+}
+
+long long Inet::BytesToTransfer() const {
+  return shared_->counts.expected;
 }
 
 bool Inet::StillExecuting() const {
@@ -459,7 +482,7 @@ void Inet::work() {
     broken = error;
   }
   std::optional<Requests> requests;
-  if (session) requests.emplace(*session, shared_->cancel);
+  if (session) requests.emplace(*session, shared_->cancel, shared_->counts);
 
   while (true) {
     Task task;

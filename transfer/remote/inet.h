@@ -49,6 +49,12 @@ class Inet {
 
   bool StillExecuting() const;
 
+  // The bytes the running (or last) request has moved so far, and all it
+  // will move: 0 until known, for a listing, and for a server that does not
+  // tell a file's size.
+  long long BytesTransferred() const;
+  long long BytesToTransfer() const;
+
   // Called through `post` with kStateResponseCompleted or kStateError when a
   // request ends; QUIT reports nothing.
   std::function<void(int state)> StateChanged;

@@ -1,5 +1,6 @@
 #include "transfer/remote/transfer_steps.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -63,6 +64,13 @@ RequestResult runRequest(FTP& f, const std::string& url, const std::string& oper
       Hold(f, 1);
     }
   }
+}
+
+double requestShare(const FTP& f) {
+  const long long expected = f.Inet1->BytesToTransfer();
+  if (expected <= 0) return 0;
+  return std::clamp(static_cast<double>(f.Inet1->BytesTransferred()) / static_cast<double>(expected), 0.0,
+                    1.0);
 }
 
 std::string readListing(FTP& f) {

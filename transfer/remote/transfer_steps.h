@@ -53,6 +53,10 @@ struct RequestResult {
 // times.
 RequestResult runRequest(FTP& f, const std::string& url, const std::string& operation, const Trap& trap);
 
+// The share of its bytes the running (or last) request has moved, 0 to 1; 0
+// while the size is not known.
+double requestShare(const FTP& f);
+
 // Everything the control holds of the last DIR's listing.
 std::string readListing(FTP& f);
 

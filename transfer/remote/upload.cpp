@@ -1,5 +1,6 @@
 #include "transfer/remote/upload.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,11 +37,14 @@ void command3Click(FTP& f) {
   prepareControl(f);
 
   int position = 0;
-  // The bar moves in the trap and reaches 100 at the last entry; a list of
-  // one entry is at its last entry from the start.
-  const Trap trap{
-      .onError = [&] { f.ProgressBar1.progress = lastIndex > 0 ? position * 100 / lastIndex : 100; },
-      .mayRepeat = {}};
+  // The bar moves in the trap, by the entry's place in the list and within a
+  // file by its bytes, and reaches 100 at the last entry; a list of one entry
+  // is at its last entry from the start.
+  const auto moveBar = [&] {
+    const double place = lastIndex > 0 ? (position + requestShare(f)) * 100 / lastIndex : 100;
+    f.ProgressBar1.progress = std::min(static_cast<int>(place), 100);
+  };
+  const Trap trap{.onError = moveBar, .mayRepeat = {}};
   for (position = 0; position <= lastIndex; ++position) {
     if (position < f.List1.listCount()) f.List1.listIndex = position;
     const std::string& name = entries[static_cast<std::size_t>(position)];

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "remote_fixture.h"
+#include "support/row_name.h"
+
+namespace transfer::testing {
+namespace {
+
+// Larger than the sockets' buffers together, so the pause midway shows.
+constexpr std::size_t kBig = 8 * 1024 * 1024;
+
+struct DirectionCase {
+  std::string name;
+  bool upload;
+};
+
+void PrintTo(const DirectionCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class ProgressBarTest : public RemoteFtpTest, public ::testing::WithParamInterface<DirectionCase> {};
+
+TEST_P(ProgressBarTest, MovesWhileOneLargeFileIsTransferred) {
+  const bool upload = GetParam().upload;
+  const fs::path from = upload ? local_ : server_;
+  write(from / "big.bin", binary(kBig));
+  write(from / "small.txt", "small");
+  startServer({.pauseAfterBytes = kBig / 8});
+  f.Command4.click();
+  if (upload) f.Command8.click();
+  // Upload's bar reads 100 from the last entry on, so the big file comes first.
+  ASSERT_EQ(f.List1.listCount(), 2);
+  f.List1.items = {"big.bin", "small.txt"};
+  select({"big.bin", "small.txt"});
+  std::vector<int> bar;
+  const auto wait = host.onWait;
+  host.onWait = [&] {
+    bar.push_back(f.ProgressBar1.progress);
+    wait();
+  };
+
+  (upload ? f.Command3 : f.Command1).click();
+  ASSERT_EQ(host.messages, std::vector<std::string>{"Operation Complete."});
+  EXPECT_EQ(read((upload ? server_ : local_) / "big.bin"), binary(kBig));
+  EXPECT_TRUE(std::is_sorted(bar.begin(), bar.end()));
+  EXPECT_TRUE(std::all_of(bar.begin(), bar.end(), [](int value) { return value >= 0 && value <= 100; }));
+  // Between entries the bar stands at 0, 50 or 100; only bytes move it in between.
+  EXPECT_TRUE(std::any_of(bar.begin(), bar.end(), [](int value) { return value % 50 != 0; }))
+      << "the bar stood still during the large file";
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, ProgressBarTest,
+                         ::testing::Values(DirectionCase{"Download", false}, DirectionCase{"Upload", true}),
+                         testing_support::RowName());
+
+}  // namespace
+}  // namespace transfer::testing
