@@ -168,6 +168,9 @@ struct Form {
   // A handler sets this to unload (close) the window; the front end closes it
   // once the handler returns and clears it when the window is shown again.
   bool unloadRequested = false;
+  // The Esc key pressed in a main window; it also reaches a handler that is
+  // waiting, so a long run can be stopped.
+  std::function<void()> onEscape;
 
   int visibleClientHeight() const { return height - kCaptionAndMenuTwips; }
 };

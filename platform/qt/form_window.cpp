@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 
 namespace platform::qt {
@@ -14,6 +15,12 @@ FormWindow::FormWindow(platform::Form& form, QWidget* parent)
   setCentralWidget(view_);
   for (MenuItem* item : form.menus)
     addMenuItem(*item, menuBar());
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [&form] {
+    if (!form.onEscape) return;
+    form.onEscape();
+    refreshAllWindows();
+  });
   // The window follows the client size the model asks for, and only that.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   refresh();

@@ -57,6 +57,8 @@ class FTP : public platform::Form {
   std::vector<std::string> remotePathParts = std::vector<std::string>(kRemoteDepths);
   int remoteDepth = 0;
   bool listShowsLocal = false;
+  // Esc during a download or upload: the run ends after the current file.
+  bool stopRequested = false;
 
   Control Label1, txtURLbox, Command6, Label2, Text1, Command7, List1, Command8, Command4, Command1, Command3,
       Command2, Combo1, Picture1, ProgressBar1, List2, Text2, Text3, txtNote, Timer1;

@@ -17,6 +17,7 @@ void connectFtpEvents(FTP& f) {
   f.Command4.onClick = [&f] { command4Click(f); };
   f.Command1.onClick = [&f] { command1Click(f); };
   f.Command3.onClick = [&f] { command3Click(f); };
+  f.onEscape = [&f] { f.stopRequested = true; };
   f.Timer1.onTimer = [&f] { f.Timer1.interval = 0; };
   // A finished request ends a Hold at once, so transfers pace themselves.
   f.Inet1->StateChanged = [&f](int state) {

@@ -47,6 +47,7 @@ class Download {
       position_ = index;
       const std::string& name = entries[static_cast<std::size_t>(index)];
       if (!isSelected(selected, index) || isGoUp(index, name)) continue;
+      if (stopHere()) return;
       const bool goOn = name.ends_with('/') ? fetchFolder(remotePath, name, "", localFolder, 1)
                                             : fetchFile(remotePath, name, "", localFolder);
       if (!goOn) return;
@@ -58,6 +59,14 @@ class Download {
   }
 
  private:
+  // True, its messages shown, once Esc was pressed: the file that was
+  // running when it came has ended by now.
+  bool stopHere() {
+    if (!f_.stopRequested) return false;
+    report_.stopped();
+    return true;
+  }
+
   // "... go up" heads the list below the start directory; it names no file.
   bool isGoUp(int index, const std::string& name) const {
     return index == 0 && f_.remoteDepth != 0 && name == kGoUp;
@@ -107,6 +116,7 @@ class Download {
     // List2 is the next folder's once we step down, so walk a copy.
     const std::vector<std::string> children = f_.List2.items;
     for (const std::string& child : children) {
+      if (stopHere()) return false;
       const bool goOn = child.ends_with('/') ? fetchFolder(remoteFolder, child, shown, localDir, level + 1)
                                              : fetchFile(remoteFolder, child, shown, localDir.string());
       if (!goOn) return false;
@@ -150,6 +160,7 @@ void command1Click(FTP& f) {
   if (f.listShowsLocal) return;
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
+  f.stopRequested = false;
   Download(f).run();
 }
 

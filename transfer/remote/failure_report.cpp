@@ -58,6 +58,12 @@ bool TransferReport::settle(const RequestResult& result, const std::string& name
   return false;
 }
 
+void TransferReport::stopped() {
+  f_.ProgressBar1.visible = false;
+  f_.host.messageBox("Stopped.", MessageButtons::Ok);
+  if (!failures_.empty()) f_.host.messageBox(failureReport(failures_, true), MessageButtons::Ok);
+}
+
 void TransferReport::close(const std::string& closingMessage) {
   f_.ProgressBar1.visible = false;
   f_.host.messageBox(closingMessage, MessageButtons::Ok);

@@ -39,6 +39,10 @@ class TransferReport {
   // Hides the bar; the closing message, then the files that did not arrive.
   void close(const std::string& closingMessage);
 
+  // Ends a run the user stopped with Esc: hides the bar; "Stopped.", then
+  // the files that did not arrive.
+  void stopped();
+
  private:
   FTP& f_;
   std::vector<FileFailure> failures_;

@@ -16,6 +16,7 @@ void command3Click(FTP& f) {
   if (!f.listShowsLocal) return;
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
+  f.stopRequested = false;
   TransferReport report(f);
   int blanks = 0;
   f.connectUrl = transferAddress(f);
@@ -49,6 +50,8 @@ void command3Click(FTP& f) {
     if (position < f.List1.listCount()) f.List1.listIndex = position;
     const std::string& name = entries[static_cast<std::size_t>(position)];
     if (!isSelected(selected, position) || name.ends_with('/')) continue;
+    // Esc ends the run here, after the file that was running when it came.
+    if (f.stopRequested) return report.stopped();
     if (hasBlank(name)) {
       ++blanks;
       continue;

@@ -178,6 +178,16 @@ TEST_F(FormWindowTest, AMenuItemRunsItsHandlerByClickAndByShortcutWhileEnabled) 
   EXPECT_EQ(runs, 2);
 }
 
+TEST_F(FormWindowTest, EscReachesTheFormAndShowsItsEffect) {
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::keyClick(window.get(), Qt::Key_Escape);  // no handler: nothing happens
+
+  model.form.onEscape = [&] { model.label.caption = "Stopped"; };
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  EXPECT_EQ(shown<QLabel>(*window, model.label)->text(), "Stopped");
+}
+
 TEST_F(FormWindowTest, TypingRunsTheChangeEventAndShowsTheRewrittenText) {
   const struct {
     const char* name;
