@@ -32,7 +32,17 @@ class FakeHost : public platform::Host {
     form.unloadRequested = false;
     if (onModal) onModal(form);
   }
-  void doEvents() override { ++eventRounds; }
+  // Runs what was posted so far.
+  void doEvents() override {
+    ++eventRounds;
+    std::deque<std::function<void()>> tasks;
+    {
+      std::lock_guard lock(postedMutex);
+      tasks.swap(posted);
+    }
+    for (auto& task : tasks)
+      task();
+  }
   // Runs what was posted, else the test's own idea of what happens next.
   void waitForEvents() override {
     ++eventRounds;

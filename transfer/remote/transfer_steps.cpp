@@ -61,6 +61,8 @@ RequestResult runRequest(FTP& f, const std::string& url, const std::string& oper
       if (trap.mayRepeat && !trap.mayRepeat(error.number)) return {RequestEnd::Refused, error.number};
       ++repeats;
       sent = false;
+      // The failed request's own end event must not cut the wait short.
+      f.host.doEvents();
       Hold(f, 1);
     }
   }

@@ -207,6 +207,7 @@ TEST_P(DownloadFailureTest, ReportsTheFileAfterTheClosingMessageAndGoesOn) {
   f.Command1.click();
   EXPECT_EQ(host.messages, (Names{"Operation Complete.", "These files were not copied:\n" + row.report}));
   EXPECT_EQ(ftpServer_->count("size b.txt"), 4) << "one request and three repeats";
+  EXPECT_GE(ticks_, 3) << "each repeat waits for the timer";
   EXPECT_EQ(read(local_ / "a.txt"), "new a.txt");
   EXPECT_EQ(read(local_ / "c.txt"), "new c.txt");
   const Files left = filesBelow(local_);
