@@ -250,7 +250,6 @@ TEST_F(RemoteInetTest, BusyWhileATransferRunsAndDestructionCancelsIt) {
   inet().Execute(url(), "GET big.bin " + local("big.bin"));
   ASSERT_TRUE(server_->awaitOutput("stalled", kWait));
   EXPECT_TRUE(inet().StillExecuting());
-  EXPECT_EQ(inet().BytesToTransfer(), 200000) << "known while the request runs";
   EXPECT_EQ(expectRaised([&] { inet().Execute(url(), "DIR"); }), kStillExecuting);
   EXPECT_EQ(expectRaised([&] { inet().GetChunk(100, 0); }), kStillExecuting);
   EXPECT_TRUE(inet().StillExecuting());
