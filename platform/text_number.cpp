@@ -84,6 +84,10 @@ double leadingNumber(std::string_view text) {
 
 std::string plainForm(double value) {
   if (!std::isfinite(value) || value == 0) return "0";
+  // Rounded up to fifteen digits, the largest doubles would give a text
+  // beyond the range of a double, which reads back as 0.
+  constexpr double kLargestForm = 1.79769313486231E+308;
+  if (std::fabs(value) > kLargestForm) return value < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
   char buffer[32];
   const auto [end, error] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace platform {
@@ -88,6 +89,15 @@ TEST(NumberFormTest, PlainFormReadsBack) {
   for (double value : {0.0, 1.0, 2.5, -5.0, 3000.0, 605.0, 1e20, 0.00001, 123456789012345.0, -0.125}) {
     EXPECT_EQ(leadingNumber(plainForm(value)), value) << plainForm(value);
   }
+}
+
+// Rounded up to fifteen digits the largest doubles would read back as 0.
+TEST(NumberFormTest, LargestValuesReadBackAsTheLargestForm) {
+  const double largest = std::numeric_limits<double>::max();
+  EXPECT_EQ(plainForm(largest), "1.79769313486231E+308");
+  EXPECT_EQ(plainForm(-largest), "-1.79769313486231E+308");
+  EXPECT_EQ(leadingNumber(plainForm(largest)), 1.79769313486231E+308);
+  EXPECT_EQ(plainForm(1.79769313486231E+308), "1.79769313486231E+308");
 }
 
 }  // namespace

@@ -109,6 +109,15 @@ TEST(RemoteListingTest, FormatsListSkippingTotalAndUnreadableLines) {
   EXPECT_EQ(formatListing(raw, ListingFormat::List), "b.txt\r\na dir/\r\ndos dir/\r\n");
 }
 
+// Split by the list's rule, such a name would become two names, each perhaps
+// naming another file.
+TEST(RemoteListingTest, LeavesOutNamesWithACarriageReturn) {
+  EXPECT_EQ(formatListing("type=file; a\rb.txt\r\ntype=file; c.txt\r\n", ListingFormat::Mlsd), "c.txt\r\n");
+  EXPECT_EQ(formatListing("01-15-23  10:30AM  <DIR>  x\rdocs\r\n-rw-r--r-- 1 o g 1 Jan 1 12:00 c.txt\r\n",
+                          ListingFormat::List),
+            "c.txt\r\n");
+}
+
 TEST(RemoteListingTest, EmptyListingIsEmpty) {
   EXPECT_EQ(formatListing("", ListingFormat::Mlsd), "");
   EXPECT_EQ(formatListing("total 0\r\n", ListingFormat::List), "");

@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string_view>
 
@@ -23,6 +24,10 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool isControl(unsigned char c) {
+  return c < 0x20 || c == 0x7f;
+}
+
 bool isUnreservedOrAllowed(unsigned char c) {
   static constexpr std::string_view kAllowed = "-._~!$&'()*+,;=:@/";
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
@@ -36,7 +41,7 @@ std::string encodePath(std::string_view path) {
   std::string encoded;
   for (char ch : path) {
     const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x20 || c == 0x7f) malformed("the path holds a control character");
+    if (isControl(c)) malformed("the path holds a control character");
     if (isUnreservedOrAllowed(c)) {
       encoded += ch;
     } else {
@@ -64,6 +69,10 @@ struct CurlTextDeleter {
 }  // namespace
 
 FtpAddress parseFtpAddress(const std::string& url) {
+  // A NUL would cut the URL libcurl sees short; CR and LF would end an FTP
+  // command early, in the user name as in the host.
+  if (std::any_of(url.begin(), url.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); }))
+    malformed("the address holds a control character");
   std::string rest = url;
   const std::size_t schemeEnd = url.find("://");
   if (schemeEnd != std::string::npos) {

@@ -172,7 +172,9 @@ std::string formatListing(std::string_view raw, ListingFormat format) {
     const std::string_view line = raw.substr(at, end - at);
     at = end + 1;
     const auto entry = format == ListingFormat::Mlsd ? parseMlsdLine(line) : parseListLine(line);
-    if (!entry) continue;
+    // A carriage return inside a name would split it into two names of the
+    // list, each perhaps naming another file.
+    if (!entry || entry->name.find('\r') != std::string::npos) continue;
     result += entry->name;
     if (entry->isDirectory) result += '/';
     result += "\r\n";

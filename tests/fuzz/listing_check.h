@@ -1,0 +1,30 @@
+#pragma once
+
+// The checks both listing targets make: every entry is a name the list can
+// hold, and the listing the forms read splits into exactly the entries the
+// parser found, in order.
+
+#include <string>
+#include <vector>
+
+#include "fuzz_check.h"
+#include "transfer/remote/browse.h"
+#include "transfer/remote/listing_parser.h"
+
+inline void checkListing(std::string_view raw, transfer::ListingFormat format) {
+  const auto parse =
+      format == transfer::ListingFormat::Mlsd ? transfer::parseMlsdLine : transfer::parseListLine;
+  std::vector<std::string> expected;
+  std::size_t at = 0;
+  while (at < raw.size()) {
+    const std::size_t end = std::min(raw.find('\n', at), raw.size());
+    const auto entry = parse(raw.substr(at, end - at));
+    at = end + 1;
+    if (!entry) continue;
+    FUZZ_CHECK(!entry->name.empty() && entry->name != "." && entry->name != "..");
+    FUZZ_CHECK(entry->name.size() <= raw.size());
+    if (entry->name.find('\r') != std::string::npos) continue;  // no list can hold it
+    expected.push_back(entry->name + (entry->isDirectory ? "/" : ""));
+  }
+  FUZZ_CHECK(transfer::splitListing(transfer::formatListing(raw, format)) == expected);
+}
