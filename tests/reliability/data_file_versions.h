@@ -1,0 +1,95 @@
+#pragma once
+
+// Numbered versions of the data files for the crash tests: the writer saves
+// version k through the programs' own save functions, the checker reads the
+// file back with their own load functions and asks which version it holds.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "game/bankroll/player_file.h"
+#include "platform/text_number.h"
+#include "support/fake_host.h"
+#include "support/scripted_random.h"
+#include "transfer/local/ftp.h"
+#include "transfer/remote/connection_settings.h"
+
+namespace reliability {
+
+// A file the tests know: "user.dat" or "user.db".
+struct DataFile {
+  std::string name;
+  bool (*save)(const std::filesystem::path& folder, long version);
+  // The version the file holds when read by the program, or nothing when it
+  // is not one whole version.
+  std::optional<long> (*load)(const std::filesystem::path& folder);
+};
+
+inline bool savePlayerVersion(const std::filesystem::path& folder, long version) {
+  testing_support::FakeHost host;
+  testing_support::ScriptedRandom random;
+  game::Table t(host, random, "/nonexistent-assets", folder);
+  t.bankBalance = static_cast<double>(version);
+  t.debt = static_cast<double>(version) + 0.5;
+  return game::savePlayerFile(t);
+}
+
+inline std::optional<long> loadPlayerVersion(const std::filesystem::path& folder) {
+  testing_support::FakeHost host;
+  testing_support::ScriptedRandom random;
+  game::Table t(host, random, "/nonexistent-assets", folder);
+  game::loadPlayerFile(t);
+  const auto version = static_cast<long>(t.bankBalance);
+  if (t.bankBalance != static_cast<double>(version) || t.debt != t.bankBalance + 0.5) return std::nullopt;
+  return version;
+}
+
+// Long enough that a write takes more than one block.
+inline std::string passwordOf(long version) {
+  return "secret-" + std::to_string(version) + "-" + std::string(3000, 'x');
+}
+
+inline void fillSettings(transfer::FTP& f, long version) {
+  const std::string k = std::to_string(version);
+  f.serverAddress = "host-" + k + ".example.org";
+  f.Text1.setText("/local/" + k);
+  f.networkFolder = "/network/" + k;
+  f.userName = "user-" + k;
+  f.password = passwordOf(version);
+  f.port = static_cast<double>(1 + version % 65535);
+}
+
+inline bool saveSettingsVersion(const std::filesystem::path& folder, long version) {
+  testing_support::FakeHost host;
+  transfer::FTP f(host, "/nonexistent-assets", folder, folder / "Downloads");
+  fillSettings(f, version);
+  return transfer::saveSettings(f);
+}
+
+inline std::optional<long> loadSettingsVersion(const std::filesystem::path& folder) {
+  testing_support::FakeHost host;
+  transfer::FTP f(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::loadSettings(f);
+  const std::string& user = f.userName;
+  if (!user.starts_with("user-")) return std::nullopt;
+  const long version = static_cast<long>(platform::leadingNumber(user.substr(5)));
+  transfer::FTP expected(host, "/nonexistent-assets", folder, folder / "Downloads");
+  fillSettings(expected, version);
+  const bool whole = f.serverAddress == expected.serverAddress && f.Text1.text() == expected.Text1.text() &&
+                     f.networkFolder == expected.networkFolder && user == expected.userName &&
+                     f.password == expected.password && f.port == expected.port;
+  return whole ? std::optional<long>(version) : std::nullopt;
+}
+
+inline const DataFile* findDataFile(const std::string& name) {
+  static const DataFile files[] = {
+      {"user.dat", savePlayerVersion, loadPlayerVersion},
+      {"user.db", saveSettingsVersion, loadSettingsVersion},
+  };
+  for (const DataFile& file : files)
+    if (file.name == name) return &file;
+  return nullptr;
+}
+
+}  // namespace reliability
