@@ -5,6 +5,8 @@
 namespace transfer {
 namespace {
 
+constexpr std::size_t kMaxNameLength = 255;
+
 bool isControl(char c) {
   const auto code = static_cast<unsigned char>(c);
   return code < 0x20 || code == 0x7f;
@@ -19,6 +21,9 @@ bool hasBlank(std::string_view name) {
 bool isSafeRemoteName(std::string_view entry) {
   if (entry.ends_with('/')) entry.remove_suffix(1);
   if (entry.empty() || entry == "." || entry == "..") return false;
+  // No local file system holds a longer name; a hostile listing could send
+  // one of megabytes for the list to show.
+  if (entry.size() > kMaxNameLength) return false;
   return std::none_of(entry.begin(), entry.end(),
                       [](char c) { return c == '/' || c == '\\' || isControl(c); });
 }

@@ -14,8 +14,8 @@ namespace transfer {
 bool hasBlank(std::string_view name);
 
 // A listing entry ("name", or "name/" for a folder) that is one plain name:
-// not empty, not "." or "..", and without "/" (but the folder's last),
-// "\" or control characters.
+// not empty, not "." or "..", at most 255 bytes, and without "/" (but the
+// folder's last), "\" or control characters.
 bool isSafeRemoteName(std::string_view entry);
 
 // The name as a message can show it: control characters become "?".

@@ -42,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"LeadingSlashFolder", "/docs/", false},
                       NameCase{"Backslash", "..\\windows", false}, NameCase{"Tab", "a\tb", false},
                       NameCase{"CarriageReturn", "a\rb", false}, NameCase{"LineFeed", "a\nb", false},
-                      NameCase{"Escape", "a\x1b[2J", false}, NameCase{"Delete", "a\x7f", false}),
+                      NameCase{"Escape", "a\x1b[2J", false}, NameCase{"Delete", "a\x7f", false},
+                      NameCase{"LongestName", std::string(255, 'n'), true},
+                      NameCase{"LongerThanAnyFileSystemHolds", std::string(256, 'n'), false},
+                      NameCase{"LongestFolder", std::string(255, 'n') + "/", true}),
     testing_support::RowName());
 
 TEST(HasBlankTest, OnlyTheBlankCounts) {
