@@ -3,6 +3,7 @@
 #include "platform/host.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
+#include "transfer/remote/network_drive.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_error.h"
 #include "transfer/remote/transfer_steps.h"
@@ -51,6 +52,11 @@ std::string remoteChild(const std::string& directory, const std::string& entry) 
 
 void command4Click(FTP& f) {
   f.Combo1.setText("All");
+  if (f.inNetworkMode()) {
+    listNetworkFolder(f);
+    f.listShowsLocal = false;
+    return;
+  }
   if (!f.inFtpMode()) return;
 
   const std::string current = f.List1.currentItem();
