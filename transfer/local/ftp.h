@@ -60,6 +60,8 @@ class FTP : public platform::Form {
   bool listShowsLocal = false;
   // Esc during a download or upload: the run ends after the current file.
   bool stopRequested = false;
+  // Exit came: a transfer under way stops after its current file, silently.
+  bool ending = false;
   // The moment a saved list is named after.
   platform::LocalClock localNow = platform::localTimeNow;
 

@@ -37,6 +37,8 @@ void connectFtpEvents(FTP& f) {
 }
 
 void endProgram(FTP& f) {
+  f.ending = true;
+  f.stopRequested = true;
   if (!saveFilters(f)) {
     f.host.messageBox("The filter list could not be saved to " + filterFilePath(f).string() + ".",
                       platform::MessageButtons::Ok);
