@@ -44,12 +44,15 @@ bool copyFileReplacing(const fs::path& from, const fs::path& to, std::string& wh
   }
 
   const fs::path part = to.parent_path() / ("." + to.filename().string() + ".part");
+  // A leftover, or a link someone left in a shared folder, must not be
+  // written through.
+  std::error_code ignored;
+  fs::remove(part, ignored);
   fs::copy_file(from, part, fs::copy_options::overwrite_existing, error);
   if (!error && !flushToDisk(part)) error = std::error_code(errno, std::generic_category());
   if (!error) fs::rename(part, to, error);
   if (error) {
     why = wordsFor(error);
-    std::error_code ignored;
     fs::remove(part, ignored);
     return false;
   }

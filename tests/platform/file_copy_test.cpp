@@ -43,6 +43,15 @@ TEST_F(FileCopyTest, ReplacesTheOldFile) {
   EXPECT_EQ(entries(), 2);
 }
 
+TEST_F(FileCopyTest, ALinkInPlaceOfThePartFileIsNotWrittenThrough) {
+  put(from, "new");
+  put(root / "elsewhere", "keep");
+  fs::create_symlink(root / "elsewhere", root / ".to.bin.part");
+  EXPECT_TRUE(copyFileReplacing(from, to, why));
+  EXPECT_EQ(bytesOf(to), "new");
+  EXPECT_EQ(bytesOf(root / "elsewhere"), "keep");
+}
+
 TEST_F(FileCopyTest, FailuresLeaveTheOldFileAndNothingElse) {
   put(to, "good");
   EXPECT_FALSE(copyFileReplacing(root / "missing", to, why));
