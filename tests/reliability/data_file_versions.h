@@ -4,20 +4,23 @@
 // version k through the programs' own save functions, the checker reads the
 // file back with their own load functions and asks which version it holds.
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/bankroll/player_file.h"
 #include "platform/text_number.h"
 #include "support/fake_host.h"
 #include "support/scripted_random.h"
+#include "transfer/local/filter_file.h"
 #include "transfer/local/ftp.h"
 #include "transfer/remote/connection_settings.h"
 
 namespace reliability {
 
-// A file the tests know: "user.dat" or "user.db".
+// A file the tests know: "user.dat", "user.db" or "filters.db".
 struct DataFile {
   std::string name;
   bool (*save)(const std::filesystem::path& folder, long version);
@@ -82,10 +85,43 @@ inline std::optional<long> loadSettingsVersion(const std::filesystem::path& fold
   return whole ? std::optional<long>(version) : std::nullopt;
 }
 
+// "All", the version's own filter and enough others to take several blocks.
+inline std::vector<std::string> filtersOf(long version) {
+  std::vector<std::string> filters = {"All", "v" + std::to_string(version)};
+  for (int i = 0; i < 2000; ++i)
+    filters.push_back("x" + std::to_string(i));
+  std::sort(filters.begin(), filters.end());
+  return filters;
+}
+
+inline bool saveFiltersVersion(const std::filesystem::path& folder, long version) {
+  testing_support::FakeHost host;
+  transfer::FTP f(host, "/nonexistent-assets", folder, folder / "Downloads");
+  f.Combo1.clearItems();
+  for (const std::string& filter : filtersOf(version))
+    f.Combo1.addItem(filter);
+  return transfer::saveFilters(f);
+}
+
+inline std::optional<long> loadFiltersVersion(const std::filesystem::path& folder) {
+  testing_support::FakeHost host;
+  transfer::FTP f(host, "/nonexistent-assets", folder, folder / "Downloads");
+  f.Combo1.clearItems();
+  transfer::loadFilters(f);
+  std::vector<std::string> items = f.Combo1.items;
+  std::sort(items.begin(), items.end());
+  const auto own =
+      std::find_if(items.begin(), items.end(), [](const std::string& x) { return x.starts_with("v"); });
+  if (own == items.end()) return std::nullopt;
+  const long version = static_cast<long>(platform::leadingNumber(own->substr(1)));
+  return items == filtersOf(version) ? std::optional<long>(version) : std::nullopt;
+}
+
 inline const DataFile* findDataFile(const std::string& name) {
   static const DataFile files[] = {
       {"user.dat", savePlayerVersion, loadPlayerVersion},
       {"user.db", saveSettingsVersion, loadSettingsVersion},
+      {"filters.db", saveFiltersVersion, loadFiltersVersion},
   };
   for (const DataFile& file : files)
     if (file.name == name) return &file;
