@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Fault::Stall,
                      "stall",
                      {"Operation Complete.", "These files were not copied:\nbig.bin: no answer in time"},
-                     15},
+                     20},
         DownloadCase{"ServerDropsTheConnectionMidFile",
                      Fault::Drop,
                      "drop",
