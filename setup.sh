@@ -12,6 +12,10 @@ packages=(
   xvfb xauth xdotool imagemagick poppler-utils
   fonts-liberation2 fontconfig
 )
+# `./setup.sh package` adds what building and checking the Debian package needs.
+if [[ "${1:-}" == package ]]; then
+  packages+=(dpkg-dev desktop-file-utils appstream)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

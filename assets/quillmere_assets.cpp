@@ -1,5 +1,6 @@
 #include "assets/quillmere_assets.h"
 
+#include "assets/about_pictures.h"
 #include "assets/ico_file.h"
 
 #include <QDir>
@@ -67,6 +68,11 @@ bool writeQuillmereAssets(const QString& folder, QString& error) {
   const QString picture = QDir(folder).filePath("quillmere.BMP");
   if (!drawQuillmereEmblem(64, true).convertToFormat(QImage::Format_RGB32).save(picture, "BMP")) {
     error = "cannot write " + picture;
+    return false;
+  }
+  const QString about = QDir(folder).filePath("about.BMP");
+  if (!drawQuillmereAbout().convertToFormat(QImage::Format_RGB888).save(about, "BMP")) {
+    error = "cannot write " + about;
     return false;
   }
   const QString icon = QDir(folder).filePath("quillmere.ICO");

@@ -9,7 +9,8 @@ namespace assets {
 QImage drawQuillmereEmblem(int size, bool opaque);
 
 // Draws Quillmere's pictures into `folder` (created when missing): the
-// window's emblem picture (quillmere.BMP, 64 x 64) and its icon (quillmere.ICO).
+// window's emblem picture (quillmere.BMP, 64 x 64), its icon (quillmere.ICO)
+// and the About picture (about.BMP).
 bool writeQuillmereAssets(const QString& folder, QString& error);
 
 }  // namespace assets

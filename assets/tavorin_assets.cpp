@@ -1,5 +1,6 @@
 #include "assets/tavorin_assets.h"
 
+#include "assets/about_pictures.h"
 #include "assets/card_back.h"
 #include "assets/card_faces.h"
 #include "assets/ico_file.h"
@@ -36,6 +37,7 @@ bool writeTavorinAssets(const QString& folder, QString& error) {
     }
   }
   if (!saveBmp(drawCardBack(), dir.filePath("back.BMP"))) return fail("back.BMP");
+  if (!saveBmp(drawTavorinAbout(), dir.filePath("about.BMP"))) return fail("about.BMP");
 
   for (PhaseIcon icon : kPhaseIcons) {
     QList<QImage> sizes;

@@ -9,6 +9,7 @@
 #include "game/insurance.h"
 #include "game/split.h"
 #include "game/surrender.h"
+#include "shared/help/help_menu.h"
 
 namespace game {
 
@@ -32,6 +33,7 @@ void connectTableEvents(Table& t) {
   t.mnuItemAddBalance.onClick = [&t] { mnuItemAddBalanceClick(t); };
   t.mnuItemPayDebt.onClick = [&t] { mnuItemPayDebtClick(t); };
   t.mnuItemExit.onClick = [&t] { mnuItemExitClick(t); };
+  help::connectHelpEvents(t.mnuItemManual, t.mnuItemAbout, t.host, help::tavorinHelp(t.assetFolder));
 }
 
 }  // namespace game

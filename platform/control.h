@@ -80,6 +80,9 @@ class Control {
   // Images: the file whose picture the control stretches to its size. A file
   // that cannot be read leaves the picture that was there before.
   std::string picture;
+  // False makes an image a picture box: the picture at its own size in the
+  // top left corner, the rest of the box in backColor.
+  bool stretch = true;
 
   // Lines: end points in twips, relative to the form.
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;

@@ -36,8 +36,10 @@ class Host {
   virtual void post(std::function<void()> task) = 0;
   // Ends the program once the running handler returns.
   virtual void endProgram() = 0;
-  // Opens a file or web address with the desktop's default handler.
-  virtual void openInBrowser(const std::string& target) = 0;
+  // Opens a file or web address with the desktop's default handler, in a
+  // window of its own. False when nothing could be started for it, or a file
+  // named is not there: no viewer would say so.
+  virtual bool openInBrowser(const std::string& target) = 0;
 };
 
 }  // namespace platform

@@ -334,8 +334,13 @@ class ImageWidget final : public Bound<QWidget> {
   // Painting into the widget rect rather than scaling the pixmap first lets a
   // large picture use every device pixel on a high-dpi screen.
   void paintEvent(QPaintEvent*) override {
-    if (picture_.isNull()) return;
     QPainter painter(this);
+    if (!control_.stretch) {
+      painter.fillRect(rect(), toColor(control_.backColor));
+      if (!picture_.isNull()) painter.drawPixmap(QPoint(0, 0), picture_);
+      return;
+    }
+    if (picture_.isNull()) return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), picture_);
   }

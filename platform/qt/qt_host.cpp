@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPushButton>
@@ -69,8 +70,12 @@ void QtHost::endProgram() {
   QCoreApplication::exit(0);
 }
 
-void QtHost::openInBrowser(const std::string& target) {
-  QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(target)));
+bool QtHost::openInBrowser(const std::string& target) {
+  const QUrl url = QUrl::fromUserInput(QString::fromStdString(target));
+  // The desktop's opener starts happily on a missing file and then fails
+  // where nobody sees it.
+  if (!url.isValid() || (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))) return false;
+  return QDesktopServices::openUrl(url);
 }
 
 }  // namespace platform::qt

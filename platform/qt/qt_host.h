@@ -23,7 +23,7 @@ class QtHost final : public platform::Host {
   void waitForEvents() override;
   void post(std::function<void()> task) override;
   void endProgram() override;
-  void openInBrowser(const std::string& target) override;
+  bool openInBrowser(const std::string& target) override;
 
   // The event loop forgets an exit asked for before it started, so whoever
   // starts it asks here first.

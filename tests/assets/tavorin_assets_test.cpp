@@ -113,7 +113,8 @@ class TavorinAssets : public testing::Test {
 };
 
 TEST_F(TavorinAssets, WritesExactlyTheFilesTheGameLoads) {
-  std::set<QString> expected = {"back.BMP", "MISC34.ICO", "MISC35.ICO", "MISC36.ICO", "MISC37.ICO"};
+  std::set<QString> expected = {"about.BMP",  "back.BMP",   "MISC34.ICO",
+                                "MISC35.ICO", "MISC36.ICO", "MISC37.ICO"};
   for (const Face& face : allFaces())
     expected.insert(face.code + ".BMP");
   const QStringList listed = QDir(folder_).entryList(QDir::Files);

@@ -76,7 +76,11 @@ class FakeHost : public platform::Host {
     return postedChanged.wait_for(lock, bound, [&] { return !posted.empty(); });
   }
   void endProgram() override { ++endRequests; }
-  void openInBrowser(const std::string& target) override { opened.push_back(target); }
+  // Records every target; answers as `browserStarts` says.
+  bool openInBrowser(const std::string& target) override {
+    opened.push_back(target);
+    return browserStarts;
+  }
 
   std::deque<platform::MessageAnswer> answers;
   std::vector<std::string> messages;
@@ -84,6 +88,7 @@ class FakeHost : public platform::Host {
   std::vector<std::string> titles;                // beside messages; empty for the program's own
   std::vector<platform::Form*> modalForms;
   std::vector<std::string> opened;
+  bool browserStarts = true;
   int eventRounds = 0;
   std::function<void()> onWait;
   std::function<void(platform::Form&)> onModal;

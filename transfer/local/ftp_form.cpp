@@ -1,5 +1,6 @@
 #include "transfer/local/ftp.h"
 
+#include "shared/help/help_menu.h"
 #include "transfer/local/ftp_events.h"
 #include "transfer/remote/inet.h"
 
@@ -106,6 +107,7 @@ FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::f
   menus = {&mnuItemFile, &mnuItemHelp};
 
   connectFtpEvents(*this);
+  help::connectHelpEvents(mnuItemManual, mnuItemAbout, host, help::quillmereHelp(assetFolder));
 }
 
 FTP::~FTP() = default;

@@ -193,5 +193,11 @@ TEST(QtHostTest, ATaskPostedFromAnotherThreadRunsOnTheWindowsThreadAndIsShown) {
   EXPECT_EQ(qobject_cast<QCheckBox*>(window.widgetFor(model.check))->text(), "Transferred");
 }
 
+TEST(QtHostTest, AFileThatIsNotThereIsNeverHandedToTheDesktop) {
+  // The desktop's opener would start and then fail where nobody sees it.
+  QtHost host("Quillmere");
+  EXPECT_FALSE(host.openInBrowser("/nonexistent-folder/Quillmere_User_Manual.pdf"));
+}
+
 }  // namespace
 }  // namespace platform::qt
