@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/text_case.h"
+
 namespace platform {
 
 void Control::setText(std::string text) {
@@ -13,7 +15,7 @@ void Control::setText(std::string text) {
 void Control::addItem(const std::string& item) {
   selected.resize(items.size());  // a handler may have filled items directly
   auto at = items.end();
-  if (sorted) at = std::upper_bound(items.begin(), items.end(), item);
+  if (sorted) at = std::upper_bound(items.begin(), items.end(), item, lessIgnoringCase);
   const auto index = at - items.begin();
   items.insert(at, item);
   selected.insert(selected.begin() + index, false);

@@ -85,7 +85,8 @@ class Control {
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 
   // List and combo boxes. `selected` runs beside `items`; `listIndex` is the
-  // current entry, -1 for none. A sorted list keeps its entries in order.
+  // current entry, -1 for none. A sorted list keeps its entries in
+  // alphabetical order, ignoring case.
   std::vector<std::string> items;
   std::vector<bool> selected;
   int listIndex = -1;

@@ -17,8 +17,13 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  // A modal message box with the program's title.
-  virtual MessageAnswer messageBox(const std::string& text, MessageButtons buttons) = 0;
+  // A modal message box with the program's title, or `title` when it is not
+  // empty.
+  virtual MessageAnswer messageBox(const std::string& text, MessageButtons buttons,
+                                   const std::string& title) = 0;
+  MessageAnswer messageBox(const std::string& text, MessageButtons buttons) {
+    return messageBox(text, buttons, {});
+  }
   // Shows a window modally; returns when it is closed.
   virtual void showModal(Form& form) = 0;
   // Lets pending window events run (clicks, repaints, timers) and returns.

@@ -16,11 +16,11 @@ namespace platform::qt {
 
 QtHost::QtHost(const std::string& programTitle) : title_(QString::fromStdString(programTitle)) {}
 
-MessageAnswer QtHost::messageBox(const std::string& text, MessageButtons buttons) {
+MessageAnswer QtHost::messageBox(const std::string& text, MessageButtons buttons, const std::string& title) {
   // The handler may have changed the window behind the box; show that.
   refreshAllWindows();
   QMessageBox box(QApplication::activeWindow());
-  box.setWindowTitle(title_);
+  box.setWindowTitle(title.empty() ? title_ : QString::fromStdString(title));
   box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(text));
   QPushButton* ok = box.addButton(QMessageBox::Ok);

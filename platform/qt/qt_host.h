@@ -15,7 +15,9 @@ class QtHost final : public platform::Host {
  public:
   explicit QtHost(const std::string& programTitle);
 
-  MessageAnswer messageBox(const std::string& text, MessageButtons buttons) override;
+  using Host::messageBox;
+  MessageAnswer messageBox(const std::string& text, MessageButtons buttons,
+                           const std::string& title) override;
   void showModal(Form& form) override;
   void doEvents() override;
   void waitForEvents() override;

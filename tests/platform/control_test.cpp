@@ -44,5 +44,18 @@ TEST(ControlTest, DisabledMenuItemIgnoresClicks) {
   EXPECT_EQ(clicks, 0);
 }
 
+TEST(ControlTest, ASortedListIgnoresCaseAndKeepsTheCurrentEntry) {
+  Control list(ControlKind::ComboBox, "Combo1", {});
+  list.sorted = true;
+  for (const char* entry : {"txt", "All", "bmp"})
+    list.addItem(entry);
+  list.listIndex = 2;  // "txt"
+  for (const char* entry : {"JPG", "Zip", "all"})
+    list.addItem(entry);
+  EXPECT_EQ(list.items, (std::vector<std::string>{"All", "all", "bmp", "JPG", "txt", "Zip"}));
+  EXPECT_EQ(list.currentItem(), "txt");
+  EXPECT_EQ(list.selected.size(), list.items.size());
+}
+
 }  // namespace
 }  // namespace platform

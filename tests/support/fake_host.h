@@ -18,9 +18,12 @@ namespace testing_support {
 
 class FakeHost : public platform::Host {
  public:
-  platform::MessageAnswer messageBox(const std::string& text, platform::MessageButtons shown) override {
+  using Host::messageBox;
+  platform::MessageAnswer messageBox(const std::string& text, platform::MessageButtons shown,
+                                     const std::string& title) override {
     messages.push_back(text);
     buttons.push_back(shown);
+    titles.push_back(title);
     if (answers.empty()) return platform::MessageAnswer::Ok;
     const platform::MessageAnswer answer = answers.front();
     answers.pop_front();
@@ -78,6 +81,7 @@ class FakeHost : public platform::Host {
   std::deque<platform::MessageAnswer> answers;
   std::vector<std::string> messages;
   std::vector<platform::MessageButtons> buttons;  // beside messages
+  std::vector<std::string> titles;                // beside messages; empty for the program's own
   std::vector<platform::Form*> modalForms;
   std::vector<std::string> opened;
   int eventRounds = 0;

@@ -18,6 +18,7 @@
 
 #include "platform/control.h"
 #include "platform/host.h"
+#include "platform/local_time.h"
 #include "transfer/local/change_folder.h"
 #include "transfer/remote/user_settings.h"
 
@@ -59,6 +60,10 @@ class FTP : public platform::Form {
   bool listShowsLocal = false;
   // Esc during a download or upload: the run ends after the current file.
   bool stopRequested = false;
+  // Exit came: a transfer under way stops after its current file, silently.
+  bool ending = false;
+  // The moment a saved list is named after.
+  platform::LocalClock localNow = platform::localTimeNow;
 
   Control Label1, txtURLbox, Command6, Label2, Text1, Command7, List1, Command8, Command4, Command1, Command3,
       Command2, Combo1, Picture1, ProgressBar1, List2, Text2, Text3, txtNote, Timer1;

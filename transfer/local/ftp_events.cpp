@@ -1,7 +1,11 @@
 #include "transfer/local/ftp_events.h"
 
 #include "transfer/local/change_folder.h"
+#include "transfer/local/file_type_filter.h"
+#include "transfer/local/filter_file.h"
 #include "transfer/local/local_list.h"
+#include "transfer/local/saved_list.h"
+#include "transfer/local/server_type.h"
 #include "transfer/remote/browse.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/download.h"
@@ -25,10 +29,20 @@ void connectFtpEvents(FTP& f) {
   };
   f.mnuItemChangeLocal.onClick = [&f] { showChangeFolder(f); };
   f.mnuItemUserSettings.onClick = [&f] { showUserSettings(f); };
-  f.mnuItemExit.onClick = [&f] { mnuItemExitClick(f); };
+  f.Command2.onClick = [&f] { applyFilter(f); };
+  f.mnuItemSwitchRemote.onClick = [&f] { switchServerType(f); };
+  f.mnuItemSaveList.onClick = [&f] { saveDirectoryList(f); };
+  f.mnuItemExit.onClick = [&f] { endProgram(f); };
+  f.Picture1.onClick = [&f] { endProgram(f); };
 }
 
-void mnuItemExitClick(FTP& f) {
+void endProgram(FTP& f) {
+  f.ending = true;
+  f.stopRequested = true;
+  if (!saveFilters(f)) {
+    f.host.messageBox("The filter list could not be saved to " + filterFilePath(f).string() + ".",
+                      platform::MessageButtons::Ok);
+  }
   try {
     f.Inet1->Execute("", "QUIT");
   } catch (const std::exception&) {

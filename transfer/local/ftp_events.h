@@ -8,7 +8,8 @@ namespace transfer {
 // their handlers.
 void connectFtpEvents(FTP& f);
 
-// File > Exit: says goodbye to the server and ends the program.
-void mnuItemExitClick(FTP& f);
+// File > Exit and a click on the corner picture: saves the filters, says
+// goodbye to the server and ends the program.
+void endProgram(FTP& f);
 
 }  // namespace transfer

@@ -12,23 +12,26 @@ namespace {
 
 constexpr long kMaxNames = 100000000;
 
-// Lists the folder into List1; false when the file system fails on the way.
 bool tryListing(FTP& f) {
+  return listPlainFiles(f.Text1.text(), f.List1);
+}
+
+}  // namespace
+
+bool listPlainFiles(const std::string& folder, Control& list) {
   platform::FolderListing listing;
   try {
-    std::string name = listing.first(f.Text1.text());
-    if (!name.empty()) f.List1.addItem(name);
+    std::string name = listing.first(folder);
+    if (!name.empty()) list.addItem(name);
     for (long asked = 0; !name.empty() && asked < kMaxNames; ++asked) {
       name = listing.next();
-      if (!name.empty()) f.List1.addItem(name);
+      if (!name.empty()) list.addItem(name);
     }
     return true;
   } catch (const std::filesystem::filesystem_error&) {
     return false;
   }
 }
-
-}  // namespace
 
 void listLocalFiles(FTP& f) {
   f.Combo1.setText("All");

@@ -1,8 +1,10 @@
 #include "transfer/remote/browse.h"
 
 #include "platform/host.h"
+#include "platform/text_number.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
+#include "transfer/remote/network_drive.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_error.h"
 #include "transfer/remote/transfer_steps.h"
@@ -20,11 +22,11 @@ void stepInto(FTP& f, const std::string& entry) {
   f.remotePathParts[depth] = remoteChild(f.remotePathParts[depth - 1], entry);
 }
 
-// Asks before repeating; cannot-connect ends the click at once. The box's
-// question stands alone: the host's message boxes carry no title of their own.
+// Asks before repeating; cannot-connect ends the click at once.
 bool askToRepeat(FTP& f, int error) {
   if (error == kCannotConnect) return false;
-  return f.host.messageBox("Continue?", MessageButtons::OkCancel) == MessageAnswer::Ok;
+  const std::string title = "Error " + platform::signedForm(error) + " Found";
+  return f.host.messageBox("Continue?", MessageButtons::OkCancel, title) == MessageAnswer::Ok;
 }
 
 }  // namespace
@@ -51,6 +53,11 @@ std::string remoteChild(const std::string& directory, const std::string& entry) 
 
 void command4Click(FTP& f) {
   f.Combo1.setText("All");
+  if (f.inNetworkMode()) {
+    listNetworkFolder(f);
+    f.listShowsLocal = false;
+    return;
+  }
   if (!f.inFtpMode()) return;
 
   const std::string current = f.List1.currentItem();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/text_case.h"
 #include "platform/text_file.h"
 #include "platform/text_number.h"
 #include "transfer/local/change_folder.h"
@@ -13,15 +14,8 @@ constexpr int kSettingsLines = 6;
 constexpr double kDefaultPort = 21;
 constexpr unsigned kOwnerOnly = 0600;  // the file holds a password
 
-std::string upper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
 bool startsWithFtp(const std::string& text) {
-  return upper(text.substr(0, 3)) == "FTP";
+  return platform::upperCase(text.substr(0, 3)) == "FTP";
 }
 
 // A port is a whole number from 1 to 65535; anything else means the usual 21.
@@ -66,7 +60,7 @@ bool saveSettings(FTP& f) {
 }
 
 std::string credentials(const FTP& f) {
-  if (upper(f.userName) == "ANONYMOUS") return {};
+  if (platform::upperCase(f.userName) == "ANONYMOUS") return {};
   return f.userName + ":" + f.password + "@";
 }
 

@@ -10,6 +10,7 @@
 #include "transfer/remote/browse.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
+#include "transfer/remote/network_drive.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_steps.h"
 
@@ -158,6 +159,7 @@ class Download {
 
 void command1Click(FTP& f) {
   if (f.listShowsLocal) return;
+  if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToLocal);
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
   f.stopRequested = false;

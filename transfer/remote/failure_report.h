@@ -40,7 +40,7 @@ class TransferReport {
   void close(const std::string& closingMessage);
 
   // Ends a run the user stopped with Esc: hides the bar; "Stopped.", then
-  // the files that did not arrive.
+  // the files that did not arrive. No message when the program is ending.
   void stopped();
 
  private:

@@ -7,6 +7,7 @@
 #include "platform/text_number.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
+#include "transfer/remote/network_drive.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_steps.h"
 
@@ -14,6 +15,7 @@ namespace transfer {
 
 void command3Click(FTP& f) {
   if (!f.listShowsLocal) return;
+  if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToRemote);
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
   f.stopRequested = false;

@@ -57,6 +57,31 @@ TEST_P(StopTest, EscEndsTheRunAfterTheCurrentFile) {
   EXPECT_EQ(namesIn(to), (Names{"a.txt", "b.txt", "big.bin"}));
 }
 
+// The program ends once the running file is whole; the rest is not started.
+TEST_P(StopTest, ExitEndsTheRunAfterTheCurrentFileWithoutAWord) {
+  const bool upload = GetParam().upload;
+  const fs::path from = upload ? local_ : server_;
+  const fs::path to = upload ? server_ : local_;
+  write(from / "big.bin", binary(1 << 20));
+  write(from / "a.txt", "a");
+  startServer({.pauseAfterBytes = 1 << 18});
+  f.Command4.click();
+  if (upload) f.Command8.click();
+  f.List1.items = {"big.bin", "a.txt"};
+  select(f.List1.items);
+  const auto wait = host.onWait;
+  host.onWait = [&] {
+    if (host.endRequests == 0) f.mnuItemExit.click();
+    wait();
+  };
+
+  (upload ? f.Command3 : f.Command1).click();
+  EXPECT_EQ(host.endRequests, 1);
+  EXPECT_EQ(host.messages, Names{});
+  EXPECT_EQ(namesIn(to), Names{"big.bin"});
+  EXPECT_EQ(read(to / "big.bin"), binary(1 << 20));
+}
+
 INSTANTIATE_TEST_SUITE_P(Directions, StopTest,
                          ::testing::Values(DirectionCase{"Download", false}, DirectionCase{"Upload", true}),
                          testing_support::RowName());

@@ -85,7 +85,6 @@ struct IdleCase {
   std::string name;
   Button button;
   bool listShowsLocal;
-  bool networkDrive;
   std::vector<std::string> entries;  // all selected, the last one current
 };
 
@@ -99,7 +98,6 @@ TEST_P(IdleClickTest, DoesNothing) {
   const IdleCase& row = GetParam();
   start();
   f.txtURLbox.setText("bad host");  // any request would end in a message
-  if (row.networkDrive) f.Label1.caption = FTP::kNetworkMode;
   for (const std::string& entry : row.entries)
     f.List1.addItem(entry);
   f.List1.selected.assign(row.entries.size(), true);
@@ -115,14 +113,10 @@ TEST_P(IdleClickTest, DoesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Clicks, IdleClickTest,
-    ::testing::Values(
-        IdleCase{"DownloadWhileTheListShowsLocalFiles", Button::Download, true, false, {"a.txt"}},
-        IdleCase{"UploadWhileTheListShowsTheServer", Button::Upload, false, false, {"a.txt"}},
-        IdleCase{"UploadOfAnEmptyList", Button::Upload, true, false, {}},
-        IdleCase{"UploadWithAFolderCurrent", Button::Upload, true, false, {"a.txt", "docs/"}},
-        IdleCase{"BrowseOnANetworkDrive", Button::Browse, true, true, {"a.txt"}},
-        IdleCase{"DownloadOnANetworkDrive", Button::Download, false, true, {"a.txt"}},
-        IdleCase{"UploadOnANetworkDrive", Button::Upload, true, true, {"a.txt"}}),
+    ::testing::Values(IdleCase{"DownloadWhileTheListShowsLocalFiles", Button::Download, true, {"a.txt"}},
+                      IdleCase{"UploadWhileTheListShowsTheServer", Button::Upload, false, {"a.txt"}},
+                      IdleCase{"UploadOfAnEmptyList", Button::Upload, true, {}},
+                      IdleCase{"UploadWithAFolderCurrent", Button::Upload, true, {"a.txt", "docs/"}}),
     testing_support::RowName());
 
 }  // namespace

@@ -1,0 +1,15 @@
+#include "transfer/local/server_type.h"
+
+namespace transfer {
+
+void switchServerType(FTP& f) {
+  if (f.Label1.caption != FTP::kFtpMode) {
+    f.Label1.caption = FTP::kFtpMode;
+    f.txtURLbox.setText(f.serverAddress);
+  } else {
+    f.Label1.caption = FTP::kNetworkMode;
+    f.txtURLbox.setText(f.networkFolder);
+  }
+}
+
+}  // namespace transfer
