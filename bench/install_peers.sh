@@ -4,7 +4,7 @@
 # system service: a temporary policy-rc.d refuses every service start while
 # apt runs, and run.sh starts its own instance on a high 127.0.0.1 port.
 set -eu
-packages="lftp pure-ftpd hyperfine time xvfb xauth xdotool"
+packages="lftp pure-ftpd strace xvfb xauth xdotool"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"

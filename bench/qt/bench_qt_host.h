@@ -18,7 +18,9 @@ namespace bench {
 
 class BenchQtHost : public platform::Host {
  public:
-  platform::MessageAnswer messageBox(const std::string&, platform::MessageButtons) override {
+  using Host::messageBox;
+  platform::MessageAnswer messageBox(const std::string&, platform::MessageButtons,
+                                     const std::string&) override {
     ++messageBoxes;
     return platform::MessageAnswer::Ok;
   }

@@ -5,6 +5,7 @@
 //
 //   tavorin_window_bench ASSET_FOLDER [DEALS]
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <QTest>
@@ -44,6 +45,11 @@ double residentMiB() {
   return 0;
 }
 
+// What the program has allocated and not freed, in MiB.
+double heapInUseMiB() {
+  return static_cast<double>(mallinfo2().uordblks) / (1024 * 1024);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +69,8 @@ int main(int argc, char** argv) {
   bench::BenchQtHost host;
   platform::ClockSeededRandom random(bench::steppingClock());
   double rssAt100 = 0;
+  double heapAt100 = 0;
+  double heapAtEnd = 0;
   double rssAtEnd = 0;
   std::vector<double> pressMs;
   std::size_t firstDealPresses = 0;  // the first deal reads each picture it shows from its file
@@ -90,9 +98,13 @@ int main(int argc, char** argv) {
       }
       QCoreApplication::processEvents();
       if (deal == 1) firstDealPresses = pressMs.size();
-      if (deal == 100) rssAt100 = residentMiB();
+      if (deal == 100) {
+        rssAt100 = residentMiB();
+        heapAt100 = heapInUseMiB();
+      }
     }
     rssAtEnd = residentMiB();
+    heapAtEnd = heapInUseMiB();
   }
   fs::remove_all(data);
 
@@ -109,5 +121,7 @@ int main(int argc, char** argv) {
   bench::report("tavorin.longest_event", application.longestMs, "ms");
   bench::report("tavorin.rss_deal_100", rssAt100, "MiB");
   bench::report("tavorin.rss_deal_" + std::to_string(deals), rssAtEnd, "MiB");
+  bench::report("tavorin.heap_deal_100", heapAt100, "MiB");
+  bench::report("tavorin.heap_deal_" + std::to_string(deals), heapAtEnd, "MiB");
   return 0;
 }

@@ -23,7 +23,9 @@ class HeadlessHost : public platform::Host {
   // The timer whose tick ends a wait that nothing else ends.
   void useTimer(platform::Control& timer) { timer_ = &timer; }
 
-  platform::MessageAnswer messageBox(const std::string& text, platform::MessageButtons) override {
+  using Host::messageBox;
+  platform::MessageAnswer messageBox(const std::string& text, platform::MessageButtons,
+                                     const std::string&) override {
     messages.push_back(text);
     return platform::MessageAnswer::Ok;
   }
