@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
     const double fillEventMs = application.longestMs;
     const QEvent::Type fillType = application.longestType;
     if (list->model()->rowCount() < 100000) {
-      std::fprintf(stderr, "quillmere_list_widget_bench: the list shows %d names\n", list->model()->rowCount());
+      std::fprintf(stderr, "quillmere_list_widget_bench: the list shows %d names\n",
+                   list->model()->rowCount());
       return 1;
     }
 
