@@ -288,4 +288,9 @@ $deals
 $lists
 \`\`\`
 EOF
+# What the profiles showed and what was changed, kept by hand beside the script.
+if [ -f "$here/findings.md" ]; then
+  printf '\n' >>"$here/RESULTS.md"
+  cat "$here/findings.md" >>"$here/RESULTS.md"
+fi
 log "Wrote $here/RESULTS.md"
