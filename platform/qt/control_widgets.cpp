@@ -458,7 +458,7 @@ class EntryModel final : public QAbstractListModel {
   }
 
   QVariant data(const QModelIndex& index, int role) const override {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
     return QString::fromStdString(entries_[static_cast<std::size_t>(index.row())]);
   }
 
