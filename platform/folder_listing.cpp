@@ -1,10 +1,8 @@
 #include "platform/folder_listing.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstring>
 #include <system_error>
 
 namespace platform {
