@@ -4,6 +4,8 @@
 // hidden files (names starting with "."), in the order the file system
 // gives them.
 
+#include <dirent.h>
+
 #include <filesystem>
 #include <string>
 
@@ -11,6 +13,11 @@ namespace platform {
 
 class FolderListing {
  public:
+  FolderListing() = default;
+  ~FolderListing();
+  FolderListing(const FolderListing&) = delete;
+  FolderListing& operator=(const FolderListing&) = delete;
+
   // The first name, or "" when there is none. A folder that does not exist
   // lists nothing; any other failure of the file system throws
   // std::filesystem::filesystem_error.
@@ -20,8 +27,12 @@ class FolderListing {
 
  private:
   std::string advance();
+  void close();
 
-  std::filesystem::directory_iterator it_;
+  // Read with readdir: a folder of many thousand files is listed without a
+  // path object, or a stat, for each name.
+  DIR* folder_ = nullptr;
+  std::filesystem::path path_;
 };
 
 }  // namespace platform

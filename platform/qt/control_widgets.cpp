@@ -1,5 +1,6 @@
 #include "platform/qt/control_widgets.h"
 
+#include <QAbstractListModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -12,7 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
@@ -449,21 +451,63 @@ class CheckBoxWidget final : public Bound<QCheckBox> {
   bool hitButton(const QPoint& at) const override { return rect().contains(at); }
 };
 
-class ListBoxWidget final : public Bound<QListWidget> {
+// The names a list box shows, read straight from a copy of the model's
+// entries: a list of a hundred thousand names costs one copy, not a widget
+// item and a converted text for each.
+class EntryModel final : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+    return QString::fromStdString(entries_[static_cast<std::size_t>(index.row())]);
+  }
+
+  // True when the entries were replaced, which drops the selection.
+  bool show(const std::vector<std::string>& items) {
+    if (items == entries_) return false;
+    // Lists usually grow at the end, often between waits for more entries.
+    if (items.size() > entries_.size() && std::equal(entries_.begin(), entries_.end(), items.begin())) {
+      beginInsertRows(QModelIndex(), static_cast<int>(entries_.size()), static_cast<int>(items.size()) - 1);
+      entries_.insert(entries_.end(), items.begin() + static_cast<std::ptrdiff_t>(entries_.size()),
+                      items.end());
+      endInsertRows();
+      return false;
+    }
+    beginResetModel();
+    entries_ = items;
+    endResetModel();
+    return true;
+  }
+
+ private:
+  std::vector<std::string> entries_;
+};
+
+class ListBoxWidget final : public Bound<QListView> {
  public:
   ListBoxWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
-      : Bound(control, parent, std::move(afterEvent)) {
+      : Bound(control, parent, std::move(afterEvent)), entries_(new EntryModel(this)) {
+    setModel(entries_);
+    setEditTriggers(NoEditTriggers);
     // Every entry is one line of one font, so long lists lay out without
     // measuring each entry.
     setUniformItemSizes(true);
     // The model's current entry and selection are plain data that raise no
     // event, so they are written as the person moves; only a click runs the
     // handler.
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) { control_.listIndex = row; });
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-      if (control_.multiSelect) readSelection();
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+              if (!syncing_) control_.listIndex = current.isValid() ? current.row() : -1;
+            });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+      if (!syncing_ && control_.multiSelect) readSelection();
     });
-    connect(this, &QListWidget::itemClicked, this, [this] {
+    connect(this, &QAbstractItemView::clicked, this, [this] {
       control_.click();
       reportEvent();
     });
@@ -475,7 +519,10 @@ class ListBoxWidget final : public Bound<QListWidget> {
     syncColor(*this, QPalette::Base, control_.backColor, false);
     syncColor(*this, QPalette::Text, control_.foreColor, false);
     // The model is the source here; nothing synced may come back to it.
+    // The selection model's signals must still reach the view, so they are
+    // ignored here rather than blocked.
     const QSignalBlocker quiet(this);
+    const QScopedValueRollback syncing(syncing_, true);
     const SelectionMode mode = control_.multiSelect ? ExtendedSelection : SingleSelection;
     bool cleared = false;
     if (selectionMode() != mode) {
@@ -496,23 +543,17 @@ class ListBoxWidget final : public Bound<QListWidget> {
   }
 
  private:
+  int count() const { return entries_->rowCount(); }
+  int currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+
   // True when the entries were rebuilt, which drops the selection.
   bool syncEntries() {
-    const std::vector<std::string>& items = control_.items;
-    if (items == shownItems_) return false;
-    // Lists usually grow at the end, often between waits for more entries.
-    if (items.size() > shownItems_.size() &&
-        std::equal(shownItems_.begin(), shownItems_.end(), items.begin())) {
-      addItems(toStringList(items.begin() + static_cast<std::ptrdiff_t>(shownItems_.size()), items.end()));
-      shownItems_ = items;
-      shownSelection_.resize(items.size(), false);
-      return false;
-    }
-    clear();
-    addItems(toStringList(items.begin(), items.end()));
-    shownItems_ = items;
-    shownSelection_.assign(items.size(), false);
-    return true;
+    const bool rebuilt = entries_->show(control_.items);
+    if (rebuilt)
+      shownSelection_.assign(control_.items.size(), false);
+    else
+      shownSelection_.resize(control_.items.size(), false);
+    return rebuilt;
   }
 
   void syncSelection(bool cleared) {
@@ -544,8 +585,9 @@ class ListBoxWidget final : public Bound<QListWidget> {
     shownSelection_ = std::move(chosen);
   }
 
-  std::vector<std::string> shownItems_;
+  EntryModel* entries_;
   std::vector<bool> shownSelection_;
+  bool syncing_ = false;
 };
 
 class ComboBoxWidget final : public Bound<QComboBox> {

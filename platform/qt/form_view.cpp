@@ -1,11 +1,40 @@
 #include "platform/qt/form_view.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QIcon>
 #include <QImageReader>
 
 #include <algorithm>
+#include <optional>
 
 namespace platform::qt {
+namespace {
+
+// Each icon file is read once. The game changes its icon with every phase of
+// a deal, and a fresh QIcon each time would leave its drawn sizes behind in
+// Qt's pixmap cache, so memory grew deal after deal. Failures are not kept:
+// a file made later is still found.
+std::optional<QIcon> loadIcon(const QString& file) {
+  static QHash<QString, QIcon> cache;
+  static bool clearRegistered = false;
+  if (!clearRegistered) {
+    // Icons must not outlive the application object.
+    qAddPostRoutine([] {
+      cache.clear();
+      clearRegistered = false;
+    });
+    clearRegistered = true;
+  }
+  if (auto found = cache.constFind(file); found != cache.constEnd()) return *found;
+  if (!QImageReader(file).canRead()) return std::nullopt;
+  // Every size an icon file holds, so the desktop picks the sharpest.
+  const QIcon icon(file);
+  cache.insert(file, icon);
+  return icon;
+}
+
+}  // namespace
 
 int shownClientHeight(const Form& form) {
   if (form.height <= 0) return form.clientHeight;
@@ -53,9 +82,8 @@ void FormView::syncWindow() {
   // whatever the window showed.
   if (iconPath_.empty()) {
     top->setWindowIcon(QIcon());
-  } else if (const QString file = QString::fromStdString(iconPath_); QImageReader(file).canRead()) {
-    // Every size an icon file holds, so the desktop picks the sharpest.
-    top->setWindowIcon(QIcon(file));
+  } else if (const std::optional<QIcon> icon = loadIcon(QString::fromStdString(iconPath_))) {
+    top->setWindowIcon(*icon);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/form_window.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
@@ -7,6 +8,10 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
 
 namespace platform::qt {
 
@@ -57,6 +62,23 @@ void FormWindow::showEvent(QShowEvent* event) {
   if (centred_) return;
   centred_ = true;
   if (QScreen* shownOn = screen()) move(shownOn->availableGeometry().center() - rect().center());
+}
+
+// For measuring start-up: with FORM_WINDOW_FIRST_PAINT set, the window writes
+// the wall-clock time (microseconds since 1970) once its first paint is
+// done; set to "exit", the program then ends.
+void FormWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (painted_) return;
+  painted_ = true;
+  if (!qEnvironmentVariableIsSet("FORM_WINDOW_FIRST_PAINT")) return;
+  QTimer::singleShot(0, this, [] {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(stderr, "first paint %lld\n",
+                 static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+    std::fflush(stderr);
+    if (qgetenv("FORM_WINDOW_FIRST_PAINT") == "exit") QCoreApplication::exit(0);
+  });
 }
 
 void FormWindow::addMenuItem(MenuItem& item, QWidget* container) {

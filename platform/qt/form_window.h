@@ -31,6 +31,7 @@ class FormWindow final : public QMainWindow, public LiveWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void addMenuItem(MenuItem& item, QWidget* container);
@@ -38,6 +39,7 @@ class FormWindow final : public QMainWindow, public LiveWindow {
   FormView* view_;
   std::vector<std::pair<MenuItem*, QAction*>> actions_;
   bool centred_ = false;
+  bool painted_ = false;
 };
 
 }  // namespace platform::qt

@@ -10,10 +10,16 @@
 
 namespace testing_support {
 
+// A test killed before its clean-up leaves its folder behind, and a later
+// test may get the same process id; what it left must not leak in.
 inline std::filesystem::path freshTempFolder(const std::string& prefix) {
   static std::atomic<int> counter{0};
-  return std::filesystem::temp_directory_path() /
-         (prefix + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() /
+      (prefix + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+  return folder;
 }
 
 }  // namespace testing_support

@@ -71,7 +71,7 @@ class FTP : public platform::Form {
 
   MenuItem mnuItemFile, mnuItemChangeLocal, mnuItemUserSettings, mnuItemSwitchRemote, mnuItemSaveList,
       mnuItemExit;
-  MenuItem mnuItemHelp, mnuItemManual, mnuItemAbout;
+  MenuItem mnuItemHelp, mnuItemUserManual, mnuItemAbout;
 
   ChangeFolder changeFolder;
   UserSettings userSettings;

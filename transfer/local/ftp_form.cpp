@@ -52,7 +52,7 @@ FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::f
       mnuItemSaveList("mnuItemSaveList", "Save Directory List to File"),
       mnuItemExit("mnuItemExit", "Exit"),
       mnuItemHelp("mnuItemHelp", "&Help"),
-      mnuItemManual("mnuItemManual", "User Manual"),
+      mnuItemUserManual("mnuItemUserManual", "User Manual"),
       mnuItemAbout("mnuItemAbout", "About Quillmere"),
       changeFolder(*this),
       userSettings(*this) {
@@ -100,14 +100,14 @@ FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::f
   controls = {&Label1,   &txtURLbox, &Command6, &Label2,   &Text1,  &Command7, &List1,        &Command8,
               &Command4, &Command1,  &Command3, &Command2, &Combo1, &Picture1, &ProgressBar1, &Timer1};
 
-  mnuItemManual.shortcut = "Ctrl+H";
+  mnuItemUserManual.shortcut = "Ctrl+H";
   mnuItemFile.items = {&mnuItemChangeLocal, &mnuItemUserSettings, &mnuItemSwitchRemote, &mnuItemSaveList,
                        &mnuItemExit};
-  mnuItemHelp.items = {&mnuItemManual, &mnuItemAbout};
+  mnuItemHelp.items = {&mnuItemUserManual, &mnuItemAbout};
   menus = {&mnuItemFile, &mnuItemHelp};
 
   connectFtpEvents(*this);
-  help::connectHelpEvents(mnuItemManual, mnuItemAbout, host, help::quillmereHelp(assetFolder));
+  help::connectHelpEvents(mnuItemUserManual, mnuItemAbout, host, help::quillmereHelp(assetFolder));
 }
 
 FTP::~FTP() = default;

@@ -1,13 +1,28 @@
 #include "transfer/remote/curl_session.h"
 
+#include <sys/select.h>
+
 namespace transfer {
 namespace {
 
 // curl_easy_perform sleeps up to a second between steps when libcurl gives it
 // nothing to wait for, and libcurl 7.88 does so at random after EPSV or PASV
 // before it opens the data connection: a batch of small files then stalls a
-// second per file. Driving the handle with a short wait bounds that stall.
+// second per file. Driving the handle with a short wait bounds that stall,
+// and when libcurl waits on no socket at all the next step runs at once.
 constexpr int kLongestWaitMs = 10;
+constexpr int kIdleWaitMs = 1;
+
+// Whether libcurl waits on any socket of the transfer. A socket beyond
+// FD_SETSIZE is not seen here, which only makes the wait shorter.
+bool waitsOnSocket(CURLM* multi) {
+  fd_set read, write, except;
+  FD_ZERO(&read);
+  FD_ZERO(&write);
+  FD_ZERO(&except);
+  int highest = -1;
+  return curl_multi_fdset(multi, &read, &write, &except, &highest) == CURLM_OK && highest >= 0;
+}
 
 }  // namespace
 
@@ -53,11 +68,19 @@ CURLcode CurlSession::perform() {
   errorBuffer_[0] = '\0';
   if (curl_multi_add_handle(multi_, handle_) != CURLM_OK) return CURLE_FAILED_INIT;
   int running = 1;
+  int idleRounds = 0;
   CURLMcode driven = CURLM_OK;
   while (driven == CURLM_OK) {
     driven = curl_multi_perform(multi_, &running);
     if (driven != CURLM_OK || running == 0) break;
-    driven = curl_multi_poll(multi_, nullptr, 0, kLongestWaitMs, nullptr);
+    // With no socket to wait on, the first retry is immediate and later ones
+    // pause briefly, so a step that really waits on a timer does not spin.
+    int wait = kLongestWaitMs;
+    if (waitsOnSocket(multi_))
+      idleRounds = 0;
+    else
+      wait = idleRounds++ == 0 ? 0 : kIdleWaitMs;
+    driven = curl_multi_poll(multi_, nullptr, 0, wait, nullptr);
   }
   CURLcode result = driven == CURLM_OK ? CURLE_OK : CURLE_OUT_OF_MEMORY;
   int queued = 0;

@@ -56,7 +56,7 @@ Window openTavorin(FakeHost& host, const fs::path& assets, const fs::path& data)
 
 Window openQuillmere(FakeHost& host, const fs::path& assets, const fs::path& data) {
   auto ftp = std::make_shared<transfer::FTP>(host, assets, data, data / "downloads");
-  return {ftp, ftp.get(), &ftp->mnuItemHelp, &ftp->mnuItemManual, &ftp->mnuItemAbout};
+  return {ftp, ftp.get(), &ftp->mnuItemHelp, &ftp->mnuItemUserManual, &ftp->mnuItemAbout};
 }
 
 const Program kPrograms[] = {

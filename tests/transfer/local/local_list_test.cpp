@@ -28,6 +28,8 @@ TEST_F(LocalListTest, ListsPlainFilesOnlyAndShowsAllFilters) {
   touch(folder / ".hidden");
   touch(folder / "sub" / "inside.txt");
   fs::create_symlink(folder / "b.txt", folder / "link.txt");
+  fs::create_symlink(folder / "sub", folder / "folder link");
+  fs::create_symlink(folder / "gone.txt", folder / "dangling.txt");
   f.Text1.setText(folder.string());
   f.Combo1.setText("txt");
   f.Command8.click();
