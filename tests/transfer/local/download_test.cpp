@@ -17,22 +17,6 @@ namespace transfer::testing {
 namespace {
 
 using Names = std::vector<std::string>;
-using Files = std::map<std::string, std::string>;  // relative path ("/" after a folder) to bytes
-
-// Every file and folder below `folder`.
-Files filesBelow(const fs::path& folder) {
-  Files files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    const std::string relative = fs::relative(entry.path(), folder).string();
-    if (entry.is_directory()) {
-      files[relative + "/"] = "";
-    } else {
-      std::ifstream in(entry.path(), std::ios::binary);
-      files[relative] = {std::istreambuf_iterator<char>(in), {}};
-    }
-  }
-  return files;
-}
 
 class DownloadTest : public RemoteFtpTest {
  protected:

@@ -23,23 +23,8 @@ namespace transfer::testing {
 namespace {
 
 using Names = std::vector<std::string>;
-using Files = std::map<std::string, std::string>;
 using Clock = std::chrono::steady_clock;
 using platform::MessageAnswer;
-
-Files filesBelow(const fs::path& folder) {
-  Files files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    const std::string relative = fs::relative(entry.path(), folder).string();
-    if (entry.is_directory()) {
-      files[relative + "/"] = "";
-    } else {
-      std::ifstream in(entry.path(), std::ios::binary);
-      files[relative] = {std::istreambuf_iterator<char>(in), {}};
-    }
-  }
-  return files;
-}
 
 std::string oneLine(const Names& messages) {
   std::string text;

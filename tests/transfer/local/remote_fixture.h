@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,24 @@ namespace transfer::testing {
 
 using transfer_testing::FtpServerOptions;
 using transfer_testing::FtpTestServer;
+
+// Relative path ("/" after a folder) to bytes.
+using Files = std::map<std::string, std::string>;
+
+// Every file and folder below `folder`.
+inline Files filesBelow(const fs::path& folder) {
+  Files files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string relative = fs::relative(entry.path(), folder).string();
+    if (entry.is_directory()) {
+      files[relative + "/"] = "";
+    } else {
+      std::ifstream in(entry.path(), std::ios::binary);
+      files[relative] = {std::istreambuf_iterator<char>(in), {}};
+    }
+  }
+  return files;
+}
 
 // Stands in for Timer1's one-second tick: short, so the bounded repeats of a
 // failing file cost little, and still long enough that most requests end first.
