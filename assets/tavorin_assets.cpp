@@ -1,6 +1,7 @@
 #include "assets/tavorin_assets.h"
 
 #include "assets/about_pictures.h"
+#include "assets/app_icons.h"
 #include "assets/card_back.h"
 #include "assets/card_faces.h"
 #include "assets/ico_file.h"
@@ -38,6 +39,11 @@ bool writeTavorinAssets(const QString& folder, QString& error) {
   }
   if (!saveBmp(drawCardBack(), dir.filePath("back.BMP"))) return fail("back.BMP");
   if (!saveBmp(drawTavorinAbout(), dir.filePath("about.BMP"))) return fail("about.BMP");
+
+  QList<QImage> ownSizes;
+  for (int size : kIconSizes)
+    ownSizes.append(drawTavorinIcon(size));
+  if (!writeIco(dir.filePath("tavorin.ICO"), ownSizes)) return fail("tavorin.ICO");
 
   for (PhaseIcon icon : kPhaseIcons) {
     QList<QImage> sizes;

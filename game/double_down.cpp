@@ -7,6 +7,7 @@
 #include "game/give_card.h"
 #include "game/hit_stand.h"
 #include "game/settlement.h"
+#include "game/stakes.h"
 #include "platform/text_number.h"
 
 namespace game {
@@ -31,12 +32,23 @@ void command11Click(Table& t) {
   openStakeEntry(t, "D-D");
   t.Command14.enabled = false;
   t.Label13.visible = true;
-  t.Label13.caption = "Limit is " + platform::signedForm(t.bet * 2);
+  t.Label13.caption = "Limit is " + platform::signedForm(stakeOfHandInPlay(t) * 2);
+}
+
+bool acceptsDoubledStake(const Table& t, double newStake) {
+  // A double down raises the stake, to at most twice what it was, and only
+  // as far as the bank covers it beside the other stakes on the table.
+  const double stake = stakeOfHandInPlay(t);
+  Stakes raised = stakesOnTable(t);
+  (t.isSplit && t.activeHand == 2 ? raised.secondHand : raised.firstHand) = newStake;
+  return newStake >= stake && newStake <= stake * 2 && bankCovers(t, raised);
 }
 
 void completeDoubleDown(Table& t) {
   t.bet = platform::leadingNumber(t.Text1.text());
-  if (t.bet > t.savedBet * 2 || t.bet > t.bankBalance) return;
+  // The second hand's stake is whole; the rounded amount is the one tested.
+  const bool secondHand = t.isSplit && t.activeHand == 2;
+  if (!acceptsDoubledStake(t, secondHand ? std::nearbyint(t.bet) : t.bet)) return;
   t.Label16.caption = "Bet";
   t.Command2.visible = false;
   t.Label13.visible = false;

@@ -4,6 +4,7 @@
 
 #include "game/done.h"
 #include "game/settlement.h"
+#include "game/stakes.h"
 #include "platform/text_number.h"
 
 namespace game {
@@ -14,14 +15,21 @@ void command12Click(Table& t) {
     return;
   }
   openStakeEntry(t, "Ins");
-  t.Text1.setText(platform::plainForm(std::floor(t.bet * 0.5)));
+  t.Text1.setText(platform::plainForm(insuranceLimit(t)));
   t.Label13.visible = true;
   t.Label13.caption = "Limit is " + t.Text1.text();
 }
 
+double insuranceLimit(const Table& t) {
+  return std::floor(t.handBet * 0.5);
+}
+
 bool completeInsurance(Table& t) {
   const double stake = platform::leadingNumber(t.Text1.text());
-  if (stake > std::floor(t.savedBet * 0.5)) return false;
+  // A negative stake would be paid when the dealer has no natural.
+  Stakes insured = stakesOnTable(t);
+  insured.insurance = stake;
+  if (stake < 0 || stake > insuranceLimit(t) || !bankCovers(t, insured)) return false;
   t.insuranceBet = stake;
   for (Control* chip : t.chips())
     chip->enabled = false;

@@ -4,11 +4,15 @@
 
 namespace game {
 
-// Click of Command12, "Insurance": opens the "Ins" entry with half the bet.
+// Click of Command12, "Insurance": opens the "Ins" entry with half the stake.
 void command12Click(Table& t);
 
-// Done in the "Ins" entry: takes a stake of up to half the bet and puts the
-// bet back; false refuses a larger stake and changes nothing.
+// The largest insurance stake: half the hand's stake, rounded down.
+double insuranceLimit(const Table& t);
+
+// Done in the "Ins" entry: takes a stake from 0 up to the limit that the bank
+// covers beside the hand's stake, and puts the bet back; false refuses any
+// other amount and changes nothing.
 bool completeInsurance(Table& t);
 
 }  // namespace game

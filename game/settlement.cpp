@@ -78,9 +78,9 @@ void showSigns(HandResult result, Control& playerSign, Control& dealerSign) {
 }  // namespace
 
 void applyEndOfDealMenuRules(Table& t) {
-  // Deliberate: a bank below 0 changes neither item here; the next start
-  // offers the loan.
-  if (t.bankBalance == 0) {
+  // A bank below 0 (an old player file can hold one) is offered the loan
+  // too, or the table would be a dead end until the next start.
+  if (t.bankBalance <= 0) {
     t.mnuItemAddBalance.enabled = true;
     t.mnuItemPayDebt.enabled = false;
   }
@@ -123,11 +123,11 @@ void settleDeal(Table& t) {
   std::string resultSuffix;
 
   if (t.firstHandSurrendered) {
-    t.bankBalance -= std::floor(t.bet * 0.5);
+    t.bankBalance -= std::floor(t.handBet * 0.5);
     firstResult = HandResult::Dealer;
   }
   if (t.secondHandSurrendered) {
-    t.bankBalance -= std::floor(t.bet * 0.5);
+    t.bankBalance -= std::floor(t.secondHandBet * 0.5);
     secondResult = HandResult::Dealer;
   }
   if (!t.firstHandSurrendered) {

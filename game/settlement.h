@@ -12,7 +12,7 @@ enum class HandResult { User, Dealer, Draw };
 // bust dealer is a push.
 HandResult handResult(double handTotal, double dealerTotal);
 
-// The menu rules at the end of a deal: a bank of exactly 0 offers a loan; a
+// The menu rules at the end of a deal: a bank of 0 or less offers a loan; a
 // bank above 0 with a debt offers a payment.
 void applyEndOfDealMenuRules(Table& t);
 

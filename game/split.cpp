@@ -7,13 +7,20 @@
 #include "game/deck.h"
 #include "game/hand_totals.h"
 #include "game/hit_stand.h"
+#include "game/stakes.h"
 #include "platform/text_number.h"
 
 namespace game {
 
 void command14Click(Table& t) {
-  // The bank must cover both stakes.
-  if (2 * t.handBet > t.bankBalance) return;
+  // The second hand takes the first hand's stake, whole: rounded to the
+  // nearest, a half to the even neighbour. The bank must cover both stakes
+  // and the insurance, which is settled once per hand.
+  const double secondStake = std::nearbyint(t.handBet);
+  Stakes split = stakesOnTable(t);
+  split.secondHand = secondStake;
+  split.split = true;
+  if (!bankCovers(t, split)) return;
   t.setIcon("MISC36.ICO");
   t.height = 9090;
   t.Image(19).visible = true;
@@ -38,8 +45,7 @@ void command14Click(Table& t) {
   t.Command14.enabled = false;
   t.isSplit = true;
   t.Shape1.visible = true;
-  // Rounds to the nearest whole stake, a half to the even neighbour.
-  t.secondHandBet = std::nearbyint(t.bet);
+  t.secondHandBet = secondStake;
   t.Label8.caption = platform::plainForm(t.secondHandBet);
   updateFirstHandTotal(t);
   updateSecondHandTotal(t);

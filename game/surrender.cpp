@@ -26,7 +26,7 @@ void command13Click(Table& t) {
   if (!t.isSplit && t.activeHand == 1) {
     // No settlement: the hole card stays down and an insurance stake is
     // dropped unpaid and uncharged.
-    const double charge = std::floor(t.bet * 0.5);
+    const double charge = std::floor(t.handBet * 0.5);
     t.bankBalance -= charge;
     t.Label13.visible = true;
     t.Label13.caption = "Surrender, You Lose " + platform::signedForm(charge);

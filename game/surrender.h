@@ -4,7 +4,7 @@
 
 namespace game {
 
-// Click of Command13, "Surrender": gives up the hand in play for half the bet.
+// Click of Command13, "Surrender": gives up the hand in play for half its stake.
 void command13Click(Table& t);
 
 }  // namespace game

@@ -70,6 +70,9 @@ class Table : public platform::Form {
   // From the deal until its settlement or surrender: the player's turn or
   // an entry opened during it. Done gives back only the buttons that fit.
   bool dealInPlay = false;
+  // Why the player file there at start could not be read; empty when it was
+  // read or was missing. While set, leaving asks before replacing that file.
+  std::string playerFileProblem;
 
   DeckStore MSFlexGrid1;
 

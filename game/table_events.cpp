@@ -33,6 +33,7 @@ void connectTableEvents(Table& t) {
   t.mnuItemAddBalance.onClick = [&t] { mnuItemAddBalanceClick(t); };
   t.mnuItemPayDebt.onClick = [&t] { mnuItemPayDebtClick(t); };
   t.mnuItemExit.onClick = [&t] { mnuItemExitClick(t); };
+  t.onQueryUnload = [&t] { return tableQueryUnload(t); };
   help::connectHelpEvents(t.mnuItemManual, t.mnuItemAbout, t.host, help::tavorinHelp(t.assetFolder));
 }
 

@@ -7,6 +7,8 @@ namespace game {
 
 void tableLoad(Table& t) {
   initializeGame(t);
+  // The program's own icon until the first deal gives the phase icons.
+  t.setIcon("tavorin.ICO");
   loadPlayerFile(t);
   if (t.bankBalance <= 0) {
     t.mnuItemAddBalance.enabled = true;

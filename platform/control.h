@@ -175,6 +175,10 @@ struct Form {
   // The Esc key pressed in a main window; it also reaches a handler that is
   // waiting, so a long run can be stopped.
   std::function<void()> onEscape;
+  // The desktop asks to close a main window (its close button, the window
+  // menu, a log-out); false keeps it open. Not raised when a handler ends
+  // the program.
+  std::function<bool()> onQueryUnload;
 
   int visibleClientHeight() const { return height - kCaptionAndMenuTwips; }
 };

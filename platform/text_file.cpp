@@ -4,30 +4,98 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <utility>
 
 namespace platform {
 namespace fs = std::filesystem;
 
+namespace {
+
+LinesRead unreadable(std::string reason) {
+  return {LinesRead::Outcome::Unreadable, {}, std::move(reason)};
+}
+
+// Splits what was read into lines as it arrives, so no more than the lines
+// asked for is kept.
+class LineSplitter {
+ public:
+  LineSplitter(std::size_t maxLines, std::size_t maxLineLength)
+      : maxLines_(maxLines), maxLineLength_(maxLineLength) {}
+
+  bool full() const { return lines_.size() >= maxLines_; }
+
+  void feed(const char* data, std::size_t size) {
+    for (std::size_t i = 0; i < size && !full(); ++i) {
+      if (data[i] == '\n') {
+        endLine();
+      } else {
+        started_ = true;
+        if (line_.size() < maxLineLength_ + 1) line_ += data[i];
+      }
+    }
+  }
+
+  std::vector<std::string> finish() {
+    if (started_ && !full()) endLine();
+    return std::move(lines_);
+  }
+
+ private:
+  void endLine() {
+    if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+    if (line_.size() > maxLineLength_) line_.resize(maxLineLength_);
+    lines_.push_back(std::move(line_));
+    line_.clear();
+    started_ = false;
+  }
+
+  std::size_t maxLines_;
+  std::size_t maxLineLength_;
+  std::vector<std::string> lines_;
+  std::string line_;
+  bool started_ = false;
+};
+
+}  // namespace
+
+LinesRead readLinesOf(const fs::path& file, std::size_t maxLines, std::size_t maxLineLength) {
+  // Non-blocking, so a named pipe in the file's place cannot stall the open.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR) return {LinesRead::Outcome::Missing, {}, {}};
+    return unreadable(std::strerror(error));
+  }
+  struct stat about {};
+  if (::fstat(fd, &about) != 0 || !S_ISREG(about.st_mode)) {
+    const bool folder = S_ISDIR(about.st_mode);
+    ::close(fd);
+    return unreadable(folder ? "it is a folder" : "it is not a regular file");
+  }
+  LineSplitter splitter(maxLines, maxLineLength);
+  char buffer[65536];
+  while (!splitter.full()) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      ::close(fd);
+      return unreadable(std::strerror(error));
+    }
+    splitter.feed(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return {LinesRead::Outcome::Read, splitter.finish(), {}};
+}
+
 std::optional<std::vector<std::string>> readLines(const fs::path& file, std::size_t maxLines,
                                                   std::size_t maxLineLength) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<std::string> lines;
-  std::string line;
-  std::istreambuf_iterator<char> it(in), end;
-  while (lines.size() < maxLines && it != end) {
-    line.clear();
-    while (it != end && *it != '\n') {
-      if (line.size() < maxLineLength) line += *it;
-      ++it;
-    }
-    if (it != end) ++it;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
+  LinesRead read = readLinesOf(file, maxLines, maxLineLength);
+  if (read.outcome != LinesRead::Outcome::Read) return std::nullopt;
+  return std::move(read.lines);
 }
 
 namespace {

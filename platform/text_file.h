@@ -11,10 +11,24 @@
 
 namespace platform {
 
+// What reading a data file gave. A missing file and one that is there but
+// cannot be read are told apart: only the first may quietly be replaced.
+struct LinesRead {
+  enum class Outcome { Read, Missing, Unreadable };
+  Outcome outcome = Outcome::Read;
+  std::vector<std::string> lines;
+  std::string reason;  // why an existing file could not be read, in plain words
+};
+
 // Reads up to `maxLines` lines. Accepts CR LF and LF line ends; a last line
 // without an end counts. A line longer than `maxLineLength` keeps only its
-// start, so a damaged file cannot fill the memory. Nothing when the file
-// cannot be opened.
+// start, so a damaged file cannot fill the memory. Only a regular file is
+// read: a folder, a named pipe or a device in its place is unreadable, never
+// waited on. Never throws.
+LinesRead readLinesOf(const std::filesystem::path& file, std::size_t maxLines,
+                      std::size_t maxLineLength = 4096);
+
+// The same, with nothing for a file that is missing or cannot be read.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& file, std::size_t maxLines,
                                                   std::size_t maxLineLength = 4096);
 

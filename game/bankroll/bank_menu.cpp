@@ -1,6 +1,7 @@
 #include "game/bankroll/bank_menu.h"
 
 #include "game/bankroll/player_file.h"
+#include "game/stakes.h"
 #include "platform/text_number.h"
 
 namespace game {
@@ -38,16 +39,20 @@ void mnuItemPayDebtClick(Table& t) {
 }
 
 void mnuItemExitClick(Table& t) {
-  if (!savePlayerFile(t)) {
-    t.host.messageBox("Your bank balance and debt could not be saved to " + playerFilePath(t).string() + ".",
-                      platform::MessageButtons::Ok);
-  }
+  savePlayerFileOnLeaving(t);
   t.host.endProgram();
+}
+
+bool tableQueryUnload(Table& t) {
+  savePlayerFileOnLeaving(t);
+  return true;
 }
 
 bool applyDepositRule(Table& t) {
   const double amount = platform::leadingNumber(t.Text1.text());
-  if (t.bankBalance + amount > kBankLimit) return false;
+  // A negative deposit would be a loan with no limit; 0 closes the entry
+  // unchanged, since an entry has no other way out.
+  if (amount < 0 || t.bankBalance + amount > kBankLimit) return false;
   t.debt += amount;
   if (t.debt > kDebtLimit) t.debt = kDebtLimit;
   t.bankBalance += amount;
@@ -57,7 +62,11 @@ bool applyDepositRule(Table& t) {
 
 bool applyPaymentRule(Table& t) {
   const double amount = platform::leadingNumber(t.Text1.text());
-  if (t.debt - amount < 0 || t.bankBalance - amount < 1) return false;
+  // A negative payment would be a loan past every cap; 0 closes the entry
+  // unchanged. During a deal the bank must still cover the stakes on the table.
+  if (amount < 0 || t.debt - amount < 0 || t.bankBalance - amount < 1 ||
+      t.bankBalance - amount < stakesAtRisk(t))
+    return false;
   t.debt -= amount;
   t.bankBalance -= amount;
   t.Text1.setText("0");

@@ -11,6 +11,11 @@ void mnuItemPayDebtClick(Table& t);
 // File > Exit: saves the player file and ends the program.
 void mnuItemExitClick(Table& t);
 
+// The desktop closes the window (its close button, a log-out): the player
+// file is saved as by File > Exit, so a session is never lost. True lets the
+// window close.
+bool tableQueryUnload(Table& t);
+
 // The rules Done applies in the "Debt" and "Pay" entries; false refuses the
 // amount and changes nothing.
 bool applyDepositRule(Table& t);

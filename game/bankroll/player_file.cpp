@@ -11,16 +11,25 @@ std::filesystem::path playerFilePath(const Table& t) {
 
 void loadPlayerFile(Table& t) {
   const std::filesystem::path file = playerFilePath(t);
-  const auto lines = platform::readLines(file, 2);
-  if (lines && lines->size() == 2) {
-    t.bankBalance = platform::leadingNumber((*lines)[0]);
-    t.debt = platform::leadingNumber((*lines)[1]);
+  const platform::LinesRead read = platform::readLinesOf(file, 2);
+  if (read.outcome == platform::LinesRead::Outcome::Read && read.lines.size() == 2) {
+    t.bankBalance = platform::leadingNumber(read.lines[0]);
+    t.debt = platform::leadingNumber(read.lines[1]);
     t.Label14.caption = platform::plainForm(t.bankBalance);
     return;
   }
-  // No message when the defaults cannot be written: the game goes on with
-  // them and tries again on Exit.
-  platform::writeLinesReplacing(file, {"3000", "0"});
+  if (read.outcome == platform::LinesRead::Outcome::Unreadable) {
+    // The saved bank may be worth more than the defaults: play on with them,
+    // but leave the file alone and say so once.
+    t.playerFileProblem = read.reason;
+    t.host.messageBox("Your saved bank balance and debt could not be read from " + file.string() + " (" +
+                          read.reason + "). This game starts with a bank of 3000 and no debt.",
+                      platform::MessageButtons::Ok);
+  } else {
+    // No message when the defaults cannot be written: the game goes on with
+    // them and tries again on Exit.
+    platform::writeLinesReplacing(file, {"3000", "0"});
+  }
   t.bankBalance = 3000;
   t.debt = 0;
   t.Label14.caption = "3000";
@@ -29,6 +38,24 @@ void loadPlayerFile(Table& t) {
 bool savePlayerFile(Table& t) {
   return platform::writeLinesReplacing(playerFilePath(t),
                                        {platform::signedForm(t.bankBalance), platform::signedForm(t.debt)});
+}
+
+void savePlayerFileOnLeaving(Table& t) {
+  const std::filesystem::path file = playerFilePath(t);
+  if (!t.playerFileProblem.empty()) {
+    const auto answer =
+        t.host.messageBox("Your saved bank balance and debt in " + file.string() +
+                              " could not be read when this game started (" + t.playerFileProblem +
+                              "). Replace that file with this game's bank balance and debt?\n\nOK replaces "
+                              "it; Cancel leaves it "
+                              "as it is.",
+                          platform::MessageButtons::OkCancel);
+    if (answer == platform::MessageAnswer::Cancel) return;
+  }
+  if (!savePlayerFile(t)) {
+    t.host.messageBox("Your bank balance and debt could not be saved to " + file.string() + ".",
+                      platform::MessageButtons::Ok);
+  }
 }
 
 }  // namespace game

@@ -1,6 +1,7 @@
 #include "platform/qt/form_view.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QIcon>
 #include <QImageReader>
@@ -27,7 +28,8 @@ std::optional<QIcon> loadIcon(const QString& file) {
     clearRegistered = true;
   }
   if (auto found = cache.constFind(file); found != cache.constEnd()) return *found;
-  if (!QImageReader(file).canRead()) return std::nullopt;
+  // Only a regular file: a named pipe would block the read for ever.
+  if (!QFileInfo(file).isFile() || !QImageReader(file).canRead()) return std::nullopt;
   // Every size an icon file holds, so the desktop picks the sharpest.
   const QIcon icon(file);
   cache.insert(file, icon);

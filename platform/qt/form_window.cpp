@@ -1,5 +1,6 @@
 #include "platform/qt/form_window.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QLayout>
@@ -62,6 +63,16 @@ void FormWindow::showEvent(QShowEvent* event) {
   if (centred_) return;
   centred_ = true;
   if (QScreen* shownOn = screen()) move(shownOn->availableGeometry().center() - rect().center());
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  Form& shown = form();
+  if (shown.onQueryUnload && !shown.onQueryUnload()) {
+    event->ignore();
+    refreshAllWindows();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }
 
 // For measuring start-up: with FORM_WINDOW_FIRST_PAINT set, the window writes

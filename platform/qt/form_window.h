@@ -31,6 +31,7 @@ class FormWindow final : public QMainWindow, public LiveWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

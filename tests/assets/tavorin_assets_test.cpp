@@ -113,7 +113,7 @@ class TavorinAssets : public testing::Test {
 };
 
 TEST_F(TavorinAssets, WritesExactlyTheFilesTheGameLoads) {
-  std::set<QString> expected = {"about.BMP",  "back.BMP",   "MISC34.ICO",
+  std::set<QString> expected = {"about.BMP",  "back.BMP",   "tavorin.ICO", "MISC34.ICO",
                                 "MISC35.ICO", "MISC36.ICO", "MISC37.ICO"};
   for (const Face& face : allFaces())
     expected.insert(face.code + ".BMP");
@@ -193,7 +193,7 @@ TEST_F(TavorinAssets, NoTwoPicturesAreAlike) {
 }
 
 TEST_F(TavorinAssets, PhaseIconsHoldSeveralSizesWithTransparentCorners) {
-  for (const char* name : {"MISC34.ICO", "MISC35.ICO", "MISC36.ICO", "MISC37.ICO"}) {
+  for (const char* name : {"tavorin.ICO", "MISC34.ICO", "MISC35.ICO", "MISC36.ICO", "MISC37.ICO"}) {
     SCOPED_TRACE(name);
     const QImage first(path(name));
     ASSERT_EQ(first.size(), QSize(32, 32));

@@ -98,7 +98,8 @@ TEST_F(SettlementTest, SurrenderedFirstHandCostsHalfTheBetAndSkipsItsInsurance) 
   arrange({10, 1, 8}, {10, 6}, 10);
   split({10, 9}, 10);
   t.firstHandSurrendered = true;
-  t.bet = 9;
+  t.handBet = 9;
+  t.bet = -1000;  // typed into the box after the deal: it must not count
   t.insuranceBet = 2;
   settleDeal(t);
   // First hand: floor(9 / 2) = 4. Second hand: 19 against 19 is a push, and
@@ -127,7 +128,7 @@ TEST_F(SettlementTest, EndOfDealMenuRules) {
   } const cases[] = {
       {0, 0, false, true, true, false},      {0, 500, false, true, true, false},
       {100, 500, false, false, false, true}, {100, 0, false, false, false, false},
-      {-10, 500, false, true, false, true},  {-10, 500, true, false, true, false},
+      {-10, 500, false, true, true, false},  {-10, 500, true, false, true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "bank " << c.bank << ", debt " << c.debt);

@@ -62,13 +62,21 @@ TEST_F(SpecialActionTest, DoubleDownIntoABustSettlesAtOnce) {
   EXPECT_EQ(t.Label13.caption, "You Lose  20");
 }
 
-TEST_F(SpecialActionTest, DoubleDownAcceptsASmallerStakeEvenNothing) {
+TEST_F(SpecialActionTest, DoubleDownNeverLowersTheStake) {
   deal(10, {"10C", "10D", "8H", "5S", "4C"});
   t.Command11.click();
-  typeBet("0");
+  for (const char* lower : {"0", "9.5", "-10"}) {
+    SCOPED_TRACE(lower);
+    typeBet(lower);
+    t.Command2.click();
+    EXPECT_EQ(t.Label16.caption, "D-D");
+    EXPECT_EQ(t.handBet, 10);
+    EXPECT_EQ(t.firstHandCardCount, 2);
+  }
+  typeBet("10");
   t.Command2.click();
-  EXPECT_EQ(t.handBet, 0);
-  EXPECT_EQ(t.Label13.caption, "You Lose  0");
+  EXPECT_EQ(t.Label16.caption, "Bet") << "the same stake is a double down of nothing more";
+  EXPECT_EQ(t.Label13.caption, "You Win  10") << "19 against 18";
 }
 
 TEST_F(SpecialActionTest, DoubleDownOrInsuranceOnTwentyOneSettlesAtOnce) {

@@ -1,9 +1,12 @@
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <ostream>
 #include <string>
@@ -67,6 +70,47 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TextFileTest, MissingFileReadsAsNothing) {
   EXPECT_EQ(readLines(file, 2), std::nullopt);
+  EXPECT_EQ(readLinesOf(file, 2).outcome, LinesRead::Outcome::Missing);
+  EXPECT_EQ(readLinesOf(folder / "no-such-folder" / "user.dat", 2).outcome, LinesRead::Outcome::Missing);
+}
+
+// What stands in a data file's place may be anything; reading it must neither
+// throw (a folder once did) nor wait (a named pipe once did, for ever).
+struct NotAFileCase {
+  const char* name;
+  std::function<void(const fs::path&)> make;
+  const char* reason;
+  friend void PrintTo(const NotAFileCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class NotAFileTest : public TextFileTest, public ::testing::WithParamInterface<NotAFileCase> {};
+
+TEST_P(NotAFileTest, IsUnreadableWithItsReason) {
+  fs::create_directories(folder);
+  GetParam().make(file);
+  const LinesRead read = readLinesOf(file, 2);
+  EXPECT_EQ(read.outcome, LinesRead::Outcome::Unreadable);
+  EXPECT_EQ(read.reason, GetParam().reason);
+  EXPECT_EQ(readLines(file, 2), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, NotAFileTest,
+    ::testing::Values(
+        NotAFileCase{"Folder", [](const fs::path& f) { fs::create_directory(f); }, "it is a folder"},
+        NotAFileCase{"NamedPipe", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
+                     "it is not a regular file"},
+        NotAFileCase{"Device", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
+                     "it is not a regular file"}),
+    testing_support::RowName());
+
+TEST_F(TextFileTest, AFileWithoutReadPermissionIsUnreadable) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  put("3000\r\n0\r\n");
+  fs::permissions(file, fs::perms::none);
+  const LinesRead read = readLinesOf(file, 2);
+  EXPECT_EQ(read.outcome, LinesRead::Outcome::Unreadable);
+  EXPECT_EQ(read.reason, "Permission denied");
 }
 
 TEST_F(TextFileTest, WritesLinesEndedByCarriageReturnLineFeed) {

@@ -231,7 +231,8 @@ class Session {
     if (table_->Command12.visible && table_->Command12.enabled && chance(0.5)) {
       click(table_->Command12);
       if (table_->Label16.caption != "Ins") return;  // a 21 settles at once
-      const double limit = std::floor(s.bet * 0.5);
+      // Half the hand's stake, as far as the bank covers it beside the stake.
+      const double limit = std::min(std::floor(s.first * 0.5), table_->bankBalance - s.first);
       if (chance(0.1)) {
         type(limit + 1);
         click(table_->Command2);
@@ -245,11 +246,12 @@ class Session {
       return;
     }
     if (table_->Command14.enabled && table_->Command14.visible && chance(0.7)) {
-      const bool covered = 2 * table_->handBet <= table_->bankBalance;
+      // Both stakes, and the insurance that each hand then settles.
+      const bool covered = s.first + std::nearbyint(s.first) + 2 * s.insurance <= table_->bankBalance;
       click(table_->Command14);
       if (table_->isSplit != covered) fault(deal_, "split against the bank rule");
       if (covered) {
-        s.second = std::nearbyint(s.bet);
+        s.second = std::nearbyint(s.first);
         ++counts_.splits;
       }
       return;
@@ -266,16 +268,24 @@ class Session {
       return;
     }
     if (table_->Command11.enabled && total < 21 && chance(0.15)) {
-      const double saved = s.bet;
+      // From the hand's stake up to twice it, as far as the bank covers it
+      // beside the other hand and the insurance.
+      const double stake = second ? s.second : s.first;
+      double others = s.insurance;
+      if (table_->isSplit) {
+        others += second ? (s.firstSurrendered ? std::floor(s.first * 0.5) : s.first + s.insurance)
+                         : s.second + s.insurance;
+      }
+      const double most = std::min(2 * stake, table_->bankBalance - others);
       click(table_->Command11);
       if (table_->Label16.caption != "D-D") return;
       if (chance(0.1)) {
-        type(std::min(2 * saved, table_->bankBalance) + 1);
+        type(chance(0.5) ? most + 1 : stake - 1);
         click(table_->Command2);
-        if (table_->Label16.caption != "D-D") fault(deal_, "double down above the limit accepted");
+        if (table_->Label16.caption != "D-D") fault(deal_, "double down outside the limits accepted");
         ++counts_.refusedDoubles;
       }
-      const double raised = amount(0, std::min(2 * saved, table_->bankBalance));
+      const double raised = amount(stake, most);
       type(raised);
       click(table_->Command2);
       if (table_->Label16.caption != "Bet") fault(deal_, "double down not completed");
@@ -297,12 +307,12 @@ class Session {
   void checkSettlement(const Stakes& s, double before) {
     double expected = 0;
     if (s.singleSurrendered) {
-      expected = -std::floor(s.bet * 0.5);
+      expected = -std::floor(s.first * 0.5);
     } else {
       const double d = countedTotal(table_->dealerCards, true);
       const int dealerCards = cardCount(table_->dealerCards);
-      if (s.firstSurrendered) expected -= std::floor(s.bet * 0.5);
-      if (s.secondSurrendered) expected -= std::floor(s.bet * 0.5);
+      if (s.firstSurrendered) expected -= std::floor(s.first * 0.5);
+      if (s.secondSurrendered) expected -= std::floor(s.second * 0.5);
       const double h1 = countedTotal(table_->firstHandCards, false);
       const int n1 = cardCount(table_->firstHandCards);
       if (!s.firstSurrendered) expected += handPayment(h1, n1, s.first, d, dealerCards, s.insurance);

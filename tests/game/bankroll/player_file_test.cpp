@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -69,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"OneLine", " 700\r\n", 3000, 0, true}, LoadCase{"Empty", "", 3000, 0, true},
                       LoadCase{"Letters", "abc\r\nxyz\r\n", 0, 0, false},
                       LoadCase{"BeyondRange", "1e999\r\n-1e999\r\n", 0, 0, false},
-                      LoadCase{"Binary", testing_support::bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"), 0, 0, false},
+                      LoadCase{"Binary", testing_support::bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"), 0, 0,
+                               false},
                       LoadCase{"NulInsideNumber",
                                testing_support::bytes("12\0"
                                                       "34\r\n5\r\n"),
@@ -130,6 +136,110 @@ TEST_F(PlayerFileTest, ExitThatCannotSaveSaysSoAndStillEnds) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].find("could not be saved"), std::string::npos);
   EXPECT_EQ(host.endRequests, 1);
+}
+
+// A player file that is there but cannot be read must neither stop the start
+// (it once threw, or waited for ever on a pipe) nor be lost to the defaults.
+struct UnreadableCase {
+  const char* name;
+  std::function<void(const std::filesystem::path&)> make;
+  const char* reason;
+  friend void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class UnreadablePlayerFileTest : public PlayerFileTest, public ::testing::WithParamInterface<UnreadableCase> {
+ protected:
+  void SetUp() override {
+    std::filesystem::remove(playerFilePath(t));
+    GetParam().make(playerFilePath(t));
+    host.messages.clear();
+    table = restart();
+  }
+  bool unreadableStillThere() {
+    std::error_code ignored;
+    return !std::filesystem::is_regular_file(playerFilePath(t), ignored);
+  }
+  std::unique_ptr<Table> table;
+};
+
+TEST_P(UnreadablePlayerFileTest, StartsWithTheDefaultsAndSaysWhyOnce) {
+  EXPECT_EQ(table->bankBalance, 3000);
+  EXPECT_EQ(table->debt, 0);
+  EXPECT_EQ(table->Label14.caption, "3000");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find(playerFilePath(t).string()), std::string::npos) << host.messages[0];
+  EXPECT_NE(host.messages[0].find(GetParam().reason), std::string::npos) << host.messages[0];
+  EXPECT_TRUE(unreadableStillThere()) << "the defaults are not written over it at start";
+}
+
+TEST_P(UnreadablePlayerFileTest, LeavingAsksAndCancelKeepsTheFile) {
+  host.messages.clear();
+  host.answers = {platform::MessageAnswer::Cancel};
+  table->bankBalance = 4200;
+  table->mnuItemExit.click();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("Replace that file"), std::string::npos) << host.messages[0];
+  EXPECT_EQ(host.buttons.back(), platform::MessageButtons::OkCancel);
+  EXPECT_TRUE(unreadableStillThere());
+  EXPECT_EQ(host.endRequests, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnreadablePlayerFileTest,
+                         ::testing::Values(UnreadableCase{"Folder",
+                                                          [](const std::filesystem::path& f) {
+                                                            std::filesystem::create_directories(f);
+                                                          },
+                                                          "it is a folder"},
+                                           UnreadableCase{"NamedPipe",
+                                                          [](const std::filesystem::path& f) {
+                                                            ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0);
+                                                          },
+                                                          "not a regular file"}),
+                         testing_support::RowName());
+
+TEST_F(PlayerFileTest, AFileWithoutReadPermissionIsKeptUntilThePlayerAgrees) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  putPlayerFile(" 9000\r\n 0\r\n");
+  std::filesystem::permissions(playerFilePath(t), std::filesystem::perms::none);
+  host.messages.clear();
+  auto table = restart();
+  EXPECT_EQ(table->bankBalance, 3000);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("Permission denied"), std::string::npos) << host.messages[0];
+
+  host.answers = {platform::MessageAnswer::Ok};
+  table->mnuItemExit.click();
+  std::filesystem::permissions(playerFilePath(t), std::filesystem::perms::owner_all);
+  EXPECT_EQ(playerFileBytes(), " 3000\r\n 0\r\n") << "OK replaces it";
+}
+
+TEST_F(PlayerFileTest, LeavingWithOkReplacesAnUnreadableFile) {
+  std::filesystem::remove(playerFilePath(t));
+  ASSERT_EQ(::mkfifo(playerFilePath(t).c_str(), 0600), 0);
+  auto table = restart();
+  table->bankBalance = 4200;
+  host.answers = {platform::MessageAnswer::Ok};
+  table->mnuItemExit.click();
+  EXPECT_EQ(playerFileBytes(), " 4200\r\n 0\r\n");
+}
+
+// Closing the window by the desktop saves as File > Exit does.
+TEST_F(PlayerFileTest, ClosingTheWindowSavesTheSession) {
+  t.bankBalance = 3150;
+  t.debt = 200;
+  ASSERT_TRUE(t.onQueryUnload);
+  EXPECT_TRUE(t.onQueryUnload()) << "the window may close";
+  EXPECT_EQ(playerFileBytes(), " 3150\r\n 200\r\n");
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(host.endRequests, 0) << "the window closing ends the program itself";
+}
+
+TEST_F(PlayerFileTest, ClosingTheWindowThatCannotSaveSaysSo) {
+  std::filesystem::remove_all(data_);
+  std::ofstream(data_) << "in the way";
+  EXPECT_TRUE(t.onQueryUnload());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("could not be saved"), std::string::npos);
 }
 
 }  // namespace

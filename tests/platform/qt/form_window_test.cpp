@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <functional>
 #include <memory>
@@ -233,6 +235,22 @@ TEST_F(FormWindowTest, ANewOuterHeightResizesTheClientAreaAndTheWindow) {
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
 }
 
+// A close request, as the desktop sends it from the title bar or at log-out.
+TEST_F(FormWindowTest, ACloseRequestAsksTheFormWhichMayKeepTheWindowOpen) {
+  int asked = 0;
+  bool allow = false;
+  model.form.onQueryUnload = [&] {
+    ++asked;
+    return allow;
+  };
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  allow = true;
+  EXPECT_TRUE(window->close());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(asked, 2);
+}
+
 TEST(FormWindowPictureTest, APictureThatCannotBeReadKeepsTheOneShown) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
@@ -276,6 +294,12 @@ TEST(FormWindowPictureTest, AnIconThatCannotBeReadKeepsTheOneShown) {
   ASSERT_FALSE(window.windowIcon().isNull());
   const qint64 shownIcon = window.windowIcon().cacheKey();
   model.form.icon = folder.filePath("missing.ico").toStdString();
+  window.refresh();
+  EXPECT_EQ(window.windowIcon().cacheKey(), shownIcon);
+  // Opening a named pipe to read it would wait for a writer for ever.
+  const QString pipe = folder.filePath("pipe.ico");
+  ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+  model.form.icon = pipe.toStdString();
   window.refresh();
   EXPECT_EQ(window.windowIcon().cacheKey(), shownIcon);
 }
