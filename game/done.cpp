@@ -1,7 +1,9 @@
 #include "game/done.h"
 
+#include "game/bankroll/bank_label.h"
 #include "game/bankroll/bank_menu.h"
 #include "game/double_down.h"
+#include "game/entry_mode.h"
 #include "game/insurance.h"
 #include "platform/text_number.h"
 
@@ -9,7 +11,7 @@ namespace game {
 namespace {
 
 void returnToBetMode(Table& t) {
-  t.Label16.caption = "Bet";
+  setEntryMode(t, kBetEntry);
   t.Text1.setText(platform::plainForm(t.bet));
   // The buttons that fit the moment: the player's actions while a deal is
   // on the table, a new deal otherwise. Giving both at once would let a
@@ -22,7 +24,7 @@ void returnToBetMode(Table& t) {
     t.Command1.enabled = true;
   }
   t.Command2.visible = false;
-  t.Label14.caption = platform::plainForm(t.bankBalance);
+  showBank(t);
   t.Label13.visible = false;
   if (t.bankBalance > 0) {
     t.mnuItemAddBalance.enabled = false;
@@ -32,7 +34,7 @@ void returnToBetMode(Table& t) {
 
 }  // namespace
 
-void openStakeEntry(Table& t, const char* mode) {
+void openStakeEntry(Table& t, std::string_view mode) {
   t.savedBet = t.bet;
   t.Command1.enabled = false;
   t.Command2.visible = true;
@@ -40,20 +42,20 @@ void openStakeEntry(Table& t, const char* mode) {
   for (Control* chip : t.chips())
     chip->enabled = true;
   t.Command12.visible = false;
-  t.Label16.caption = mode;
+  setEntryMode(t, mode);
   for (Control* off : {&t.Command3, &t.Command4, &t.Command11, &t.Command13})
     off->enabled = false;
 }
 
 void command2Click(Table& t) {
   // The entry mode is read afresh before each test.
-  if (t.Label16.caption == "Debt" && !applyDepositRule(t)) return;
-  if (t.Label16.caption == "Pay" && !applyPaymentRule(t)) return;
-  if (t.Label16.caption == "D-D") {
+  if (inEntryMode(t, kDepositEntry) && !applyDepositRule(t)) return;
+  if (inEntryMode(t, kPaymentEntry) && !applyPaymentRule(t)) return;
+  if (inEntryMode(t, kDoubleDownEntry)) {
     completeDoubleDown(t);
     return;
   }
-  if (t.Label16.caption == "Ins" && !completeInsurance(t)) return;
+  if (inEntryMode(t, kInsuranceEntry) && !completeInsurance(t)) return;
   returnToBetMode(t);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "game/table.h"
 
 namespace game {
@@ -10,6 +12,6 @@ void command2Click(Table& t);
 
 // Pauses the deal for a stake the player enters ("D-D" or "Ins"): the bet
 // is kept aside, the chips come back and only Done goes on.
-void openStakeEntry(Table& t, const char* mode);
+void openStakeEntry(Table& t, std::string_view mode);
 
 }  // namespace game

@@ -4,6 +4,7 @@
 
 #include "game/dealer_play.h"
 #include "game/done.h"
+#include "game/entry_mode.h"
 #include "game/give_card.h"
 #include "game/hit_stand.h"
 #include "game/settlement.h"
@@ -29,7 +30,7 @@ void command11Click(Table& t) {
     }
     return;
   }
-  openStakeEntry(t, "D-D");
+  openStakeEntry(t, kDoubleDownEntry);
   t.Command14.enabled = false;
   t.Label13.visible = true;
   t.Label13.caption = "Limit is " + platform::signedForm(stakeOfHandInPlay(t) * 2);
@@ -49,7 +50,7 @@ void completeDoubleDown(Table& t) {
   // The second hand's stake is whole; the rounded amount is the one tested.
   const bool secondHand = t.isSplit && t.activeHand == 2;
   if (!acceptsDoubledStake(t, secondHand ? std::nearbyint(t.bet) : t.bet)) return;
-  t.Label16.caption = "Bet";
+  setEntryMode(t, kBetEntry);
   t.Command2.visible = false;
   t.Label13.visible = false;
   t.Command13.enabled = false;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/done.h"
+#include "game/entry_mode.h"
 #include "game/settlement.h"
 #include "game/stakes.h"
 #include "platform/text_number.h"
@@ -14,7 +15,7 @@ void command12Click(Table& t) {
     settleDeal(t);
     return;
   }
-  openStakeEntry(t, "Ins");
+  openStakeEntry(t, kInsuranceEntry);
   t.Text1.setText(platform::plainForm(insuranceLimit(t)));
   t.Label13.visible = true;
   t.Label13.caption = "Limit is " + t.Text1.text();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/bankroll/bank_label.h"
 #include "game/card_display.h"
 #include "game/hand_totals.h"
 #include "game/table_startup.h"
@@ -91,7 +92,7 @@ void returnToBetEntry(Table& t) {
   t.dealInPlay = false;
   t.bet = 0;
   t.Text1.setText("0");
-  t.Label14.caption = plainForm(t.bankBalance);
+  showBank(t);
   t.Command1.enabled = true;
   for (Control* chip : t.chips())
     chip->enabled = true;

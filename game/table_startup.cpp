@@ -1,7 +1,9 @@
 #include "game/table_startup.h"
 
+#include "game/bankroll/bank_label.h"
 #include "game/bankroll/player_file.h"
 #include "game/deck.h"
+#include "game/entry_mode.h"
 
 namespace game {
 
@@ -29,12 +31,12 @@ void initializeGame(Table& t) {
   t.installPath = t.assetFolder.string();
   if (t.installPath.empty() || t.installPath.back() != '/') t.installPath += '/';
   t.bankBalance = 3000;
-  t.Label14.caption = "3000";
+  showBank(t);
   t.bet = 0;
   t.Text1.setText("0");
   t.insuranceBet = 0;
   t.Option1.setValue(true);
-  t.Label16.caption = "Bet";
+  setEntryMode(t, kBetEntry);
   t.Command2.visible = false;
   t.Command12.visible = false;
 }

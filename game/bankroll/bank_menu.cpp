@@ -1,6 +1,7 @@
 #include "game/bankroll/bank_menu.h"
 
 #include "game/bankroll/player_file.h"
+#include "game/entry_mode.h"
 #include "game/stakes.h"
 #include "platform/text_number.h"
 
@@ -20,7 +21,7 @@ void openMoneyEntry(Table& t) {
 
 void mnuItemAddBalanceClick(Table& t) {
   t.bet = 0;
-  t.Label16.caption = "Debt";
+  setEntryMode(t, kDepositEntry);
   t.Text1.setText("0");
   openMoneyEntry(t);
 }
@@ -31,7 +32,7 @@ void mnuItemPayDebtClick(Table& t) {
     return;
   }
   t.bet = 0;
-  t.Label16.caption = "Pay";
+  setEntryMode(t, kPaymentEntry);
   t.Label13.visible = true;
   t.Label13.caption = platform::plainForm(t.debt);
   t.Text1.setText("0");

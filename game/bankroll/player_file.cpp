@@ -1,5 +1,6 @@
 #include "game/bankroll/player_file.h"
 
+#include "game/bankroll/bank_label.h"
 #include "platform/text_file.h"
 #include "platform/text_number.h"
 
@@ -15,7 +16,7 @@ void loadPlayerFile(Table& t) {
   if (read.outcome == platform::LinesRead::Outcome::Read && read.lines.size() == 2) {
     t.bankBalance = platform::leadingNumber(read.lines[0]);
     t.debt = platform::leadingNumber(read.lines[1]);
-    t.Label14.caption = platform::plainForm(t.bankBalance);
+    showBank(t);
     return;
   }
   if (read.outcome == platform::LinesRead::Outcome::Unreadable) {
@@ -32,7 +33,7 @@ void loadPlayerFile(Table& t) {
   }
   t.bankBalance = 3000;
   t.debt = 0;
-  t.Label14.caption = "3000";
+  showBank(t);
 }
 
 bool savePlayerFile(Table& t) {

@@ -1,0 +1,11 @@
+#include "game/bankroll/bank_label.h"
+
+#include "platform/text_number.h"
+
+namespace game {
+
+void showBank(Table& t) {
+  t.Label14.caption = platform::plainForm(t.bankBalance);
+}
+
+}  // namespace game
