@@ -18,18 +18,18 @@ std::string cardImageFile(const Table& t, std::string_view code) {
 void showCard(Table& t, std::string_view code, std::string_view selector) {
   const std::string file = cardImageFile(t, code);
   const auto inSlotRange = [](int count) { return count >= 1 && count <= 9; };
-  if (selector == "User" && inSlotRange(t.firstHandCardCount)) {
-    Control& slot = t.Image(t.firstHandCardCount);
+  if (selector == "User" && inSlotRange(t.play.firstHandCardCount)) {
+    Control& slot = t.Image(t.play.firstHandCardCount);
     slot.visible = true;
     slot.picture = file;
   }
-  if (selector == "User2" && inSlotRange(t.secondHandCardCount)) {
-    Control& slot = t.Image(18 + t.secondHandCardCount);
+  if (selector == "User2" && inSlotRange(t.play.secondHandCardCount)) {
+    Control& slot = t.Image(18 + t.play.secondHandCardCount);
     slot.visible = true;
     slot.picture = file;
   }
-  if (selector == "Dealer" && inSlotRange(t.dealerCardCount)) {
-    Control& slot = t.Image(9 + t.dealerCardCount);
+  if (selector == "Dealer" && inSlotRange(t.play.dealerCardCount)) {
+    Control& slot = t.Image(9 + t.play.dealerCardCount);
     slot.picture = file;
     slot.visible = true;
   }

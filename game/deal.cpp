@@ -11,9 +11,9 @@ namespace game {
 
 void command1Click(Table& t) {
   // An out-of-range bet is refused without a word.
-  if (t.bet <= 0 || t.bet > t.bankBalance) return;
+  if (t.entry.bet <= 0 || t.entry.bet > t.money.bankBalance) return;
   resetTable(t);
-  t.dealInPlay = true;
+  t.play.dealInPlay = true;
   t.setIcon("MISC34.ICO");
   for (Control* chip : t.chips())
     chip->enabled = false;
@@ -25,26 +25,26 @@ void command1Click(Table& t) {
   t.Line1.visible = true;
 
   // The dealer's first card lies face down.
-  t.dealerCardCount = 1;
+  t.play.dealerCardCount = 1;
   DrawnCard card = drawCard(t);
-  t.dealerCards[1] = card.rank;
-  t.holeCardCode = card.code;
+  t.play.dealerCards[1] = card.rank;
+  t.play.holeCardCode = card.code;
   t.Image(10).picture = t.installPath + "back.BMP";
   t.Image(10).visible = true;
 
-  t.firstHandCardCount = 1;
+  t.play.firstHandCardCount = 1;
   card = drawCard(t);
-  t.firstHandCards[1] = card.rank;
+  t.play.firstHandCards[1] = card.rank;
   showCard(t, card.code, "User");
 
-  t.dealerCardCount = 2;
+  t.play.dealerCardCount = 2;
   card = drawCard(t);
-  t.dealerCards[2] = card.rank;
+  t.play.dealerCards[2] = card.rank;
   showCard(t, card.code, "Dealer");
 
-  t.firstHandCardCount = 2;
+  t.play.firstHandCardCount = 2;
   card = drawCard(t);
-  t.firstHandCards[2] = card.rank;
+  t.play.firstHandCards[2] = card.rank;
   showCard(t, card.code, "User");
 
   updateDealerTotal(t);
@@ -53,15 +53,15 @@ void command1Click(Table& t) {
   t.Label5.visible = true;
   t.Label9.visible = true;
   t.Label7.visible = true;
-  t.activeHand = 1;
+  t.play.activeHand = 1;
   t.Shape1.visible = true;
-  t.handBet = t.bet;
-  t.Label7.caption = platform::plainForm(t.handBet);
+  t.stakes.handBet = t.entry.bet;
+  t.Label7.caption = platform::plainForm(t.stakes.handBet);
 
-  if (t.dealerCards[2] == 1) t.Command12.visible = true;
+  if (t.play.dealerCards[2] == 1) t.Command12.visible = true;
   // The same rank number: two kings split, a king and a queen do not.
-  if (t.firstHandCards[1] == t.firstHandCards[2]) t.Command14.enabled = true;
-  if (t.firstHandTotal == 21 && t.dealerCards[2] != 1) {
+  if (t.play.firstHandCards[1] == t.play.firstHandCards[2]) t.Command14.enabled = true;
+  if (t.play.firstHandTotal == 21 && t.play.dealerCards[2] != 1) {
     dealerPlay(t);
   } else {
     t.Command1.enabled = false;

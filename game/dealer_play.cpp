@@ -19,12 +19,12 @@ void dealerPlay(Table& t) {
   updateSecondHandTotal(t);
   updateFirstHandTotal(t);
   // Only a split can have both hands over 21; then there is nothing to beat.
-  if (!(t.firstHandTotal > 21 && t.secondHandTotal > 21)) {
+  if (!(t.play.firstHandTotal > 21 && t.play.secondHandTotal > 21)) {
     // Stands on every 17, soft 17 included.
-    while (t.dealerTotal < 17) {
+    while (t.play.dealerTotal < 17) {
       const DrawnCard card = drawCard(t);
-      t.dealerCardCount += 1;
-      t.dealerCards[static_cast<std::size_t>(t.dealerCardCount)] = card.rank;
+      t.play.dealerCardCount += 1;
+      t.play.dealerCards[static_cast<std::size_t>(t.play.dealerCardCount)] = card.rank;
       updateDealerTotal(t);
       showCard(t, card.code, "Dealer");
     }

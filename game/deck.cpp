@@ -38,7 +38,7 @@ void shuffleDeck(Table& t) {
   for (int i = 0; i <= kDeckSize; ++i) {
     const int key = uniqueKey(t);
     store.setTextMatrix(i, 0, std::to_string(key));
-    store.setTextMatrix(i, 1, t.cardNames[static_cast<std::size_t>(i)]);
+    store.setTextMatrix(i, 1, t.deck.cardNames[static_cast<std::size_t>(i)]);
     store.addItem();
   }
   store.setRow(store.rows() - 1);
@@ -46,21 +46,21 @@ void shuffleDeck(Table& t) {
   store.setRows(store.rows() - 1);
   store.setCol(0);
   store.sortAscending();
-  t.deckPosition = 0;
+  t.deck.deckPosition = 0;
 }
 
 DrawnCard drawCard(Table& t) {
   // Row 0 of a deck is never dealt: a deck gives the 51 cards of rows 1..51.
-  if (t.deckPosition > 50) shuffleDeck(t);
-  t.deckPosition += 1;
+  if (t.deck.deckPosition > 50) shuffleDeck(t);
+  t.deck.deckPosition += 1;
   DrawnCard card;
-  card.code = t.MSFlexGrid1.textMatrix(t.deckPosition, 1);
+  card.code = t.MSFlexGrid1.textMatrix(t.deck.deckPosition, 1);
   card.rank = platform::leadingNumber(card.code);
   return card;
 }
 
 std::string lastDrawnCode(const Table& t) {
-  return t.MSFlexGrid1.textMatrix(t.deckPosition, 1);
+  return t.MSFlexGrid1.textMatrix(t.deck.deckPosition, 1);
 }
 
 }  // namespace game

@@ -12,11 +12,11 @@ namespace {
 
 void returnToBetMode(Table& t) {
   setEntryMode(t, kBetEntry);
-  t.Text1.setText(platform::plainForm(t.bet));
+  t.Text1.setText(platform::plainForm(t.entry.bet));
   // The buttons that fit the moment: the player's actions while a deal is
   // on the table, a new deal otherwise. Giving both at once would let a
   // deal be abandoned unsettled, or a settled hand be played and paid again.
-  if (t.dealInPlay) {
+  if (t.play.dealInPlay) {
     t.Command3.enabled = true;
     t.Command4.enabled = true;
     t.Command11.enabled = true;
@@ -26,7 +26,7 @@ void returnToBetMode(Table& t) {
   t.Command2.visible = false;
   showBank(t);
   t.Label13.visible = false;
-  if (t.bankBalance > 0) {
+  if (t.money.bankBalance > 0) {
     t.mnuItemAddBalance.enabled = false;
     t.mnuItemPayDebt.enabled = true;
   }
@@ -35,7 +35,7 @@ void returnToBetMode(Table& t) {
 }  // namespace
 
 void openStakeEntry(Table& t, std::string_view mode) {
-  t.savedBet = t.bet;
+  t.entry.savedBet = t.entry.bet;
   t.Command1.enabled = false;
   t.Command2.visible = true;
   t.Command2.enabled = true;

@@ -22,8 +22,8 @@ void enableSecondHandActions(Table& t) {
 }  // namespace
 
 void command11Click(Table& t) {
-  if (t.firstHandTotal >= 21 && t.activeHand == 1) {
-    if (t.isSplit) {
+  if (t.play.firstHandTotal >= 21 && t.play.activeHand == 1) {
+    if (t.play.isSplit) {
       moveToSecondHand(t);
     } else {
       settleDeal(t);
@@ -41,30 +41,30 @@ bool acceptsDoubledStake(const Table& t, double newStake) {
   // as far as the bank covers it beside the other stakes on the table.
   const double stake = stakeOfHandInPlay(t);
   Stakes raised = stakesOnTable(t);
-  (t.isSplit && t.activeHand == 2 ? raised.secondHand : raised.firstHand) = newStake;
+  (t.play.isSplit && t.play.activeHand == 2 ? raised.secondHand : raised.firstHand) = newStake;
   return newStake >= stake && newStake <= stake * 2 && bankCovers(t, raised);
 }
 
 void completeDoubleDown(Table& t) {
-  t.bet = platform::leadingNumber(t.Text1.text());
+  t.entry.bet = platform::leadingNumber(t.Text1.text());
   // The second hand's stake is whole; the rounded amount is the one tested.
-  const bool secondHand = t.isSplit && t.activeHand == 2;
-  if (!acceptsDoubledStake(t, secondHand ? std::nearbyint(t.bet) : t.bet)) return;
+  const bool secondHand = t.play.isSplit && t.play.activeHand == 2;
+  if (!acceptsDoubledStake(t, secondHand ? std::nearbyint(t.entry.bet) : t.entry.bet)) return;
   setEntryMode(t, kBetEntry);
   t.Command2.visible = false;
   t.Label13.visible = false;
   t.Command13.enabled = false;
 
-  if (t.activeHand == 1) {
-    t.handBet = t.bet;
-    t.Label7.caption = platform::plainForm(t.handBet);
+  if (t.play.activeHand == 1) {
+    t.stakes.handBet = t.entry.bet;
+    t.Label7.caption = platform::plainForm(t.stakes.handBet);
     giveToFirstHand(t, drawCard(t));
-    if (t.firstHandTotal >= 21) {
-      if (t.isSplit) {
+    if (t.play.firstHandTotal >= 21) {
+      if (t.play.isSplit) {
         moveToSecondHand(t);
         enableSecondHandActions(t);
-        if (t.secondHandTotal == 21) dealerPlay(t);
-      } else if (t.firstHandTotal == 21) {
+        if (t.play.secondHandTotal == 21) dealerPlay(t);
+      } else if (t.play.firstHandTotal == 21) {
         dealerPlay(t);
       } else {
         settleDeal(t);
@@ -72,28 +72,28 @@ void completeDoubleDown(Table& t) {
       return;
     }
   }
-  if (t.isSplit && t.secondHandTotal == 21) {
+  if (t.play.isSplit && t.play.secondHandTotal == 21) {
     dealerPlay(t);
     return;
   }
-  if (t.activeHand == 2) {
+  if (t.play.activeHand == 2) {
     // Rounds to the nearest whole stake, a half to the even neighbour.
-    t.secondHandBet = std::nearbyint(t.bet);
-    t.Label8.caption = platform::plainForm(t.secondHandBet);
+    t.stakes.secondHandBet = std::nearbyint(t.entry.bet);
+    t.Label8.caption = platform::plainForm(t.stakes.secondHandBet);
     giveToSecondHand(t, drawCard(t));
-    if (t.secondHandTotal == 21) {
+    if (t.play.secondHandTotal == 21) {
       dealerPlay(t);
       return;
     }
-    if (t.secondHandTotal > 21) {
+    if (t.play.secondHandTotal > 21) {
       // Deliberate: a doubled second hand that busts is settled at once,
       // without the dealer drawing for the first hand.
       settleDeal(t);
       return;
     }
   }
-  if (t.activeHand == 2 || !t.isSplit) dealerPlay(t);
-  if (t.isSplit && t.activeHand == 1) {
+  if (t.play.activeHand == 2 || !t.play.isSplit) dealerPlay(t);
+  if (t.play.isSplit && t.play.activeHand == 1) {
     moveToSecondHand(t);
     enableSecondHandActions(t);
   }

@@ -6,15 +6,15 @@
 namespace game {
 
 void giveToFirstHand(Table& t, const DrawnCard& card) {
-  t.firstHandCardCount += 1;
-  t.firstHandCards[static_cast<std::size_t>(t.firstHandCardCount)] = card.rank;
+  t.play.firstHandCardCount += 1;
+  t.play.firstHandCards[static_cast<std::size_t>(t.play.firstHandCardCount)] = card.rank;
   updateFirstHandTotal(t);
   showCard(t, card.code, "User");
 }
 
 void giveToSecondHand(Table& t, const DrawnCard& card) {
-  t.secondHandCardCount += 1;
-  t.secondHandCards[static_cast<std::size_t>(t.secondHandCardCount)] = card.rank;
+  t.play.secondHandCardCount += 1;
+  t.play.secondHandCards[static_cast<std::size_t>(t.play.secondHandCardCount)] = card.rank;
   updateSecondHandTotal(t);
   showCard(t, card.code, "User2");
 }

@@ -27,18 +27,18 @@ std::string handText(const HandCount& count) {
 }
 
 void updateDealerTotal(Table& t) {
-  t.dealerTotal = countHand(t.dealerCards, AceRule::SingleAce).counted();
+  t.play.dealerTotal = countHand(t.play.dealerCards, AceRule::SingleAce).counted();
 }
 
 void updateFirstHandTotal(Table& t) {
-  const HandCount count = countHand(t.firstHandCards, AceRule::AnyAce);
-  t.firstHandTotal = count.counted();
+  const HandCount count = countHand(t.play.firstHandCards, AceRule::AnyAce);
+  t.play.firstHandTotal = count.counted();
   t.Label5.caption = handText(count);
 }
 
 void updateSecondHandTotal(Table& t) {
-  const HandCount count = countHand(t.secondHandCards, AceRule::AnyAce);
-  t.secondHandTotal = count.counted();
+  const HandCount count = countHand(t.play.secondHandCards, AceRule::AnyAce);
+  t.play.secondHandTotal = count.counted();
   t.Label6.caption = handText(count);
 }
 

@@ -12,12 +12,12 @@ namespace {
 void hitFirstHand(Table& t, const DrawnCard& card) {
   t.Command11.enabled = false;
   giveToFirstHand(t, card);
-  if (t.firstHandTotal < 21) return;
-  if (t.isSplit) {
+  if (t.play.firstHandTotal < 21) return;
+  if (t.play.isSplit) {
     moveToSecondHand(t);
     t.Command11.enabled = true;
-    if (t.secondHandTotal == 21) dealerPlay(t);
-  } else if (t.firstHandTotal == 21) {
+    if (t.play.secondHandTotal == 21) dealerPlay(t);
+  } else if (t.play.firstHandTotal == 21) {
     dealerPlay(t);
   } else {
     settleDeal(t);
@@ -27,7 +27,7 @@ void hitFirstHand(Table& t, const DrawnCard& card) {
 void hitSecondHand(Table& t, const DrawnCard& card) {
   t.Command11.enabled = false;
   giveToSecondHand(t, card);
-  if (t.secondHandTotal >= 21) dealerPlay(t);
+  if (t.play.secondHandTotal >= 21) dealerPlay(t);
 }
 
 }  // namespace
@@ -36,29 +36,29 @@ void command3Click(Table& t) {
   updateFirstHandTotal(t);
   updateSecondHandTotal(t);
   t.Command12.visible = false;
-  if ((!t.isSplit && t.activeHand == 1) || t.activeHand == 2) t.Command11.enabled = false;
+  if ((!t.play.isSplit && t.play.activeHand == 1) || t.play.activeHand == 2) t.Command11.enabled = false;
   t.Command13.enabled = false;
   t.Command14.enabled = false;
   t.setIcon("MISC35.ICO");
 
   // A hand already at 21 or more takes no card: a two-card 21 under a dealer
   // ace is still in play until the player acts.
-  if (!t.isSplit && t.activeHand == 1 && t.firstHandTotal >= 21) {
-    if (t.firstHandTotal > 21) {
+  if (!t.play.isSplit && t.play.activeHand == 1 && t.play.firstHandTotal >= 21) {
+    if (t.play.firstHandTotal > 21) {
       settleDeal(t);
     } else {
       dealerPlay(t);
     }
-  } else if (t.isSplit && t.activeHand == 1 && t.firstHandTotal >= 21) {
+  } else if (t.play.isSplit && t.play.activeHand == 1 && t.play.firstHandTotal >= 21) {
     moveToSecondHand(t);
-    if (t.secondHandTotal == 21) dealerPlay(t);
-  } else if (t.activeHand == 2 && t.secondHandTotal >= 21) {
+    if (t.play.secondHandTotal == 21) dealerPlay(t);
+  } else if (t.play.activeHand == 2 && t.play.secondHandTotal >= 21) {
     dealerPlay(t);
   } else {
     const DrawnCard card = drawCard(t);
-    if (t.activeHand == 1) {
+    if (t.play.activeHand == 1) {
       hitFirstHand(t, card);
-    } else if (t.activeHand == 2) {
+    } else if (t.play.activeHand == 2) {
       hitSecondHand(t, card);
     }
   }
@@ -72,16 +72,16 @@ void command4Click(Table& t) {
   t.Command14.enabled = false;
   updateFirstHandTotal(t);
   updateSecondHandTotal(t);
-  if ((!t.isSplit && t.activeHand == 1) || t.activeHand == 2) dealerPlay(t);
-  if (t.isSplit && t.activeHand == 1) {
+  if ((!t.play.isSplit && t.play.activeHand == 1) || t.play.activeHand == 2) dealerPlay(t);
+  if (t.play.isSplit && t.play.activeHand == 1) {
     moveToSecondHand(t);
     t.Command11.enabled = true;
-    if (t.secondHandTotal == 21) dealerPlay(t);
+    if (t.play.secondHandTotal == 21) dealerPlay(t);
   }
 }
 
 void moveToSecondHand(Table& t) {
-  t.activeHand = 2;
+  t.play.activeHand = 2;
   t.Shape1.visible = false;
   t.Shape2.visible = true;
 }

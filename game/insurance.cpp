@@ -11,7 +11,7 @@
 namespace game {
 
 void command12Click(Table& t) {
-  if (t.firstHandTotal >= 21) {
+  if (t.play.firstHandTotal >= 21) {
     settleDeal(t);
     return;
   }
@@ -22,7 +22,7 @@ void command12Click(Table& t) {
 }
 
 double insuranceLimit(const Table& t) {
-  return std::floor(t.handBet * 0.5);
+  return std::floor(t.stakes.handBet * 0.5);
 }
 
 bool completeInsurance(Table& t) {
@@ -31,10 +31,10 @@ bool completeInsurance(Table& t) {
   Stakes insured = stakesOnTable(t);
   insured.insurance = stake;
   if (stake < 0 || stake > insuranceLimit(t) || !bankCovers(t, insured)) return false;
-  t.insuranceBet = stake;
+  t.stakes.insuranceBet = stake;
   for (Control* chip : t.chips())
     chip->enabled = false;
-  t.bet = t.savedBet;
+  t.entry.bet = t.entry.savedBet;
   return true;
 }
 

@@ -30,31 +30,32 @@ void payHand(Table& t, const HandToPay& hand, std::string& resultSuffix) {
   switch (hand.result) {
     case HandResult::User:
       if (natural) {
-        t.bankBalance += std::floor(1.5 * hand.stake);
+        t.money.bankBalance += std::floor(1.5 * hand.stake);
         resultSuffix = " with Tavorin";
       } else {
-        t.bankBalance += hand.stake;
+        t.money.bankBalance += hand.stake;
       }
       break;
     case HandResult::Dealer:
-      t.bankBalance -= hand.stake;
+      t.money.bankBalance -= hand.stake;
       break;
     case HandResult::Draw:
       break;
   }
 
-  const bool dealerNatural = t.dealerCardCount == 2 && t.dealerTotal == 21;
+  const bool dealerNatural = t.play.dealerCardCount == 2 && t.play.dealerTotal == 21;
   if (dealerNatural) {
-    t.bankBalance += 2 * t.insuranceBet;
-    if (t.insuranceBet > 0) t.Label23.visible = true;
-    t.Label23.caption = "Insurance Paid " + signedForm(2 * t.insuranceBet * hand.insuranceShare);
+    t.money.bankBalance += 2 * t.stakes.insuranceBet;
+    if (t.stakes.insuranceBet > 0) t.Label23.visible = true;
+    t.Label23.caption = "Insurance Paid " + signedForm(2 * t.stakes.insuranceBet * hand.insuranceShare);
   } else {
-    t.bankBalance -= t.insuranceBet;
-    if (t.insuranceBet > 0) t.Label23.visible = true;
-    t.Label23.caption = "Insurance Cost " + signedForm(t.insuranceBet * hand.insuranceShare);
+    t.money.bankBalance -= t.stakes.insuranceBet;
+    if (t.stakes.insuranceBet > 0) t.Label23.visible = true;
+    t.Label23.caption = "Insurance Cost " + signedForm(t.stakes.insuranceBet * hand.insuranceShare);
   }
 
-  if (natural && t.dealerTotal == 21 && t.dealerCardCount > 2) t.bankBalance += std::floor(0.5 * hand.stake);
+  if (natural && t.play.dealerTotal == 21 && t.play.dealerCardCount > 2)
+    t.money.bankBalance += std::floor(0.5 * hand.stake);
 }
 
 void showSigns(HandResult result, Control& playerSign, Control& dealerSign) {
@@ -81,22 +82,22 @@ void showSigns(HandResult result, Control& playerSign, Control& dealerSign) {
 void applyEndOfDealMenuRules(Table& t) {
   // A bank below 0 (an old player file can hold one) is offered the loan
   // too, or the table would be a dead end until the next start.
-  if (t.bankBalance <= 0) {
+  if (t.money.bankBalance <= 0) {
     t.mnuItemAddBalance.enabled = true;
     t.mnuItemPayDebt.enabled = false;
   }
-  if (t.bankBalance > 0 && t.debt > 0) t.mnuItemPayDebt.enabled = true;
+  if (t.money.bankBalance > 0 && t.money.debt > 0) t.mnuItemPayDebt.enabled = true;
 }
 
 void returnToBetEntry(Table& t) {
-  t.dealInPlay = false;
-  t.bet = 0;
+  t.play.dealInPlay = false;
+  t.entry.bet = 0;
   t.Text1.setText("0");
   showBank(t);
   t.Command1.enabled = true;
   for (Control* chip : t.chips())
     chip->enabled = true;
-  t.insuranceBet = 0;
+  t.stakes.insuranceBet = 0;
   t.Option1.setValue(true);
 }
 
@@ -113,49 +114,52 @@ void settleDeal(Table& t) {
   t.Command1.enabled = true;
   updateSecondHandTotal(t);
   updateFirstHandTotal(t);
-  const double balanceBefore = t.bankBalance;
+  const double balanceBefore = t.money.bankBalance;
   disablePlayerActions(t);
-  t.Label5.caption = plainForm(t.firstHandTotal);
-  t.Label6.caption = plainForm(t.secondHandTotal);
-  t.Label4.caption = plainForm(t.dealerTotal);
+  t.Label5.caption = plainForm(t.play.firstHandTotal);
+  t.Label6.caption = plainForm(t.play.secondHandTotal);
+  t.Label4.caption = plainForm(t.play.dealerTotal);
 
-  HandResult firstResult = handResult(t.firstHandTotal, t.dealerTotal);
-  HandResult secondResult = t.isSplit ? handResult(t.secondHandTotal, t.dealerTotal) : HandResult::Draw;
+  HandResult firstResult = handResult(t.play.firstHandTotal, t.play.dealerTotal);
+  HandResult secondResult =
+      t.play.isSplit ? handResult(t.play.secondHandTotal, t.play.dealerTotal) : HandResult::Draw;
   std::string resultSuffix;
 
-  if (t.firstHandSurrendered) {
-    t.bankBalance -= std::floor(t.handBet * 0.5);
+  if (t.play.firstHandSurrendered) {
+    t.money.bankBalance -= std::floor(t.stakes.handBet * 0.5);
     firstResult = HandResult::Dealer;
   }
-  if (t.secondHandSurrendered) {
-    t.bankBalance -= std::floor(t.secondHandBet * 0.5);
+  if (t.play.secondHandSurrendered) {
+    t.money.bankBalance -= std::floor(t.stakes.secondHandBet * 0.5);
     secondResult = HandResult::Dealer;
   }
-  if (!t.firstHandSurrendered) {
-    payHand(t, {t.firstHandTotal, t.firstHandCardCount, t.handBet, firstResult, 1}, resultSuffix);
+  if (!t.play.firstHandSurrendered) {
+    payHand(t, {t.play.firstHandTotal, t.play.firstHandCardCount, t.stakes.handBet, firstResult, 1},
+            resultSuffix);
   }
-  if (!t.secondHandSurrendered && t.isSplit) {
-    payHand(t, {t.secondHandTotal, t.secondHandCardCount, t.secondHandBet, secondResult, 2}, resultSuffix);
+  if (!t.play.secondHandSurrendered && t.play.isSplit) {
+    payHand(t, {t.play.secondHandTotal, t.play.secondHandCardCount, t.stakes.secondHandBet, secondResult, 2},
+            resultSuffix);
   }
 
   applyEndOfDealMenuRules(t);
 
-  t.dealerCardCount = 1;
-  showCard(t, t.holeCardCode, "Dealer");
+  t.play.dealerCardCount = 1;
+  showCard(t, t.play.holeCardCode, "Dealer");
   returnToBetEntry(t);
 
   showSigns(firstResult, t.Label20, t.Label19);
-  if (t.firstHandSurrendered) t.Label20.caption = "S";
-  if (t.isSplit) {
+  if (t.play.firstHandSurrendered) t.Label20.caption = "S";
+  if (t.play.isSplit) {
     showSigns(secondResult, t.Label21, t.Label22);
-    if (t.secondHandSurrendered) t.Label21.caption = "S";
+    if (t.play.secondHandSurrendered) t.Label21.caption = "S";
   }
 
   t.Label13.visible = true;
-  if (balanceBefore >= t.bankBalance) {
-    t.Label13.caption = "You Lose " + signedForm(balanceBefore - t.bankBalance);
+  if (balanceBefore >= t.money.bankBalance) {
+    t.Label13.caption = "You Lose " + signedForm(balanceBefore - t.money.bankBalance);
   } else {
-    t.Label13.caption = "You Win " + signedForm(t.bankBalance - balanceBefore) + resultSuffix;
+    t.Label13.caption = "You Win " + signedForm(t.money.bankBalance - balanceBefore) + resultSuffix;
   }
   t.Command1.enabled = true;
 }

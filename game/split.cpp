@@ -16,7 +16,7 @@ void command14Click(Table& t) {
   // The second hand takes the first hand's stake, whole: rounded to the
   // nearest, a half to the even neighbour. The bank must cover both stakes
   // and the insurance, which is settled once per hand.
-  const double secondStake = std::nearbyint(t.handBet);
+  const double secondStake = std::nearbyint(t.stakes.handBet);
   Stakes split = stakesOnTable(t);
   split.secondHand = secondStake;
   split.split = true;
@@ -30,27 +30,27 @@ void command14Click(Table& t) {
   t.Command12.visible = false;
 
   // The player's second card was the last one drawn; it moves to the new hand.
-  t.secondHandCardCount = 1;
+  t.play.secondHandCardCount = 1;
   showCard(t, lastDrawnCode(t), "User2");
   const DrawnCard forFirst = drawCard(t);
-  t.firstHandCardCount = 2;
+  t.play.firstHandCardCount = 2;
   showCard(t, forFirst.code, "User");
   const DrawnCard forSecond = drawCard(t);
-  t.secondHandCardCount = 2;
+  t.play.secondHandCardCount = 2;
   showCard(t, forSecond.code, "User2");
-  t.secondHandCards[1] = t.firstHandCards[2];
-  t.firstHandCards[2] = forFirst.rank;
-  t.secondHandCards[2] = forSecond.rank;
+  t.play.secondHandCards[1] = t.play.firstHandCards[2];
+  t.play.firstHandCards[2] = forFirst.rank;
+  t.play.secondHandCards[2] = forSecond.rank;
 
   t.Command14.enabled = false;
-  t.isSplit = true;
+  t.play.isSplit = true;
   t.Shape1.visible = true;
-  t.secondHandBet = secondStake;
-  t.Label8.caption = platform::plainForm(t.secondHandBet);
+  t.stakes.secondHandBet = secondStake;
+  t.Label8.caption = platform::plainForm(t.stakes.secondHandBet);
   updateFirstHandTotal(t);
   updateSecondHandTotal(t);
-  if (t.firstHandTotal == 21) moveToSecondHand(t);
-  if (t.activeHand == 2 && t.secondHandTotal == 21) dealerPlay(t);
+  if (t.play.firstHandTotal == 21) moveToSecondHand(t);
+  if (t.play.activeHand == 2 && t.play.secondHandTotal == 21) dealerPlay(t);
 }
 
 }  // namespace game

@@ -5,11 +5,11 @@
 namespace game {
 
 Stakes stakesOnTable(const Table& t) {
-  return {t.handBet, t.secondHandBet, t.insuranceBet, t.isSplit};
+  return {t.stakes.handBet, t.stakes.secondHandBet, t.stakes.insuranceBet, t.play.isSplit};
 }
 
 double stakeOfHandInPlay(const Table& t) {
-  return t.isSplit && t.activeHand == 2 ? t.secondHandBet : t.handBet;
+  return t.play.isSplit && t.play.activeHand == 2 ? t.stakes.secondHandBet : t.stakes.handBet;
 }
 
 double riskOf(const Table& t, const Stakes& stakes) {
@@ -17,17 +17,17 @@ double riskOf(const Table& t, const Stakes& stakes) {
   const auto handRisk = [&stakes](double stake, bool surrendered) {
     return surrendered ? std::floor(stake * 0.5) : stake + stakes.insurance;
   };
-  double risk = handRisk(stakes.firstHand, t.firstHandSurrendered);
-  if (stakes.split) risk += handRisk(stakes.secondHand, t.secondHandSurrendered);
+  double risk = handRisk(stakes.firstHand, t.play.firstHandSurrendered);
+  if (stakes.split) risk += handRisk(stakes.secondHand, t.play.secondHandSurrendered);
   return risk;
 }
 
 double stakesAtRisk(const Table& t) {
-  return t.dealInPlay ? riskOf(t, stakesOnTable(t)) : 0;
+  return t.play.dealInPlay ? riskOf(t, stakesOnTable(t)) : 0;
 }
 
 bool bankCovers(const Table& t, const Stakes& proposed) {
-  return riskOf(t, proposed) <= t.bankBalance;
+  return riskOf(t, proposed) <= t.money.bankBalance;
 }
 
 }  // namespace game

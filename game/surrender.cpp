@@ -23,22 +23,22 @@ void endDealAfterSurrender(Table& t) {
 }  // namespace
 
 void command13Click(Table& t) {
-  if (!t.isSplit && t.activeHand == 1) {
+  if (!t.play.isSplit && t.play.activeHand == 1) {
     // No settlement: the hole card stays down and an insurance stake is
     // dropped unpaid and uncharged.
-    const double charge = std::floor(t.handBet * 0.5);
-    t.bankBalance -= charge;
+    const double charge = std::floor(t.stakes.handBet * 0.5);
+    t.money.bankBalance -= charge;
     t.Label13.visible = true;
     t.Label13.caption = "Surrender, You Lose " + platform::signedForm(charge);
     t.Command1.enabled = true;
     endDealAfterSurrender(t);
-  } else if (t.activeHand == 1) {
+  } else if (t.play.activeHand == 1) {
     // The charge comes with the settlement.
     moveToSecondHand(t);
-    t.firstHandSurrendered = true;
-    if (t.secondHandTotal == 21) dealerPlay(t);
-  } else if (t.activeHand == 2) {
-    t.secondHandSurrendered = true;
+    t.play.firstHandSurrendered = true;
+    if (t.play.secondHandTotal == 21) dealerPlay(t);
+  } else if (t.play.activeHand == 2) {
+    t.play.secondHandSurrendered = true;
     settleDeal(t);
     endDealAfterSurrender(t);
   }

@@ -32,6 +32,60 @@ constexpr int kDeckSize = 52;
 // A hand's cards by position 1..52: the rank 1..13, or 0 for no card.
 using HandCards = std::array<double, kDeckSize + 1>;
 
+// The deck's names and the position of the last card drawn. Written by the
+// startup, the shuffle and every draw.
+struct DeckState {
+  std::array<std::string, kDeckSize + 1> cardNames;
+  int deckPosition = 0;
+};
+
+// The cards on the table and how play stands. Written by the deal, the
+// player's actions, the dealer's play, the settlement and the reset.
+struct DealState {
+  std::string holeCardCode;
+  HandCards dealerCards{};
+  HandCards firstHandCards{};
+  HandCards secondHandCards{};
+  int activeHand = 0;
+  double dealerTotal = 0;
+  double firstHandTotal = 0;
+  double secondHandTotal = 0;
+  int dealerCardCount = 0;
+  int firstHandCardCount = 0;
+  int secondHandCardCount = 0;
+  bool isSplit = false;
+  bool firstHandSurrendered = false;
+  bool secondHandSurrendered = false;
+  // From the deal until its settlement or surrender: the player's turn or
+  // an entry opened during it. Done gives back only the buttons that fit.
+  bool dealInPlay = false;
+};
+
+// The stakes on the table, as settlement pays them. Written by Deal, double
+// down, split, insurance and the reset; never by the bet box.
+struct StakeState {
+  double handBet = 0;
+  double secondHandBet = 0;
+  double insuranceBet = 0;
+};
+
+// The amount in the bet box and the one kept aside while an entry is open.
+// Written by the bet strip and by opening and closing the entry modes.
+struct BetBox {
+  double bet = 0;
+  double savedBet = 0;
+};
+
+// The player's money. Written by settlement, surrender, deposits, payments
+// and the player file.
+struct Money {
+  double bankBalance = 0;
+  double debt = 0;
+  // Why the player file there at start could not be read; empty when it was
+  // read or was missing. While set, leaving asks before replacing that file.
+  std::string playerFileProblem;
+};
+
 class Table : public platform::Form {
  public:
   Table(platform::Host& host, platform::RandomSource& random, std::filesystem::path assetFolder,
@@ -42,37 +96,13 @@ class Table : public platform::Form {
   const std::filesystem::path assetFolder;
   const std::filesystem::path dataFolder;  // where the player file lives
 
-  // Game state.
-  std::array<std::string, kDeckSize + 1> cardNames;
+  // The game state, in the groups its writers share.
+  DeckState deck;
+  DealState play;
+  StakeState stakes;
+  BetBox entry;
+  Money money;
   std::string installPath;  // the asset folder, ending in "/"
-  std::string holeCardCode;
-  HandCards dealerCards{};
-  HandCards firstHandCards{};
-  HandCards secondHandCards{};
-  double handBet = 0;
-  double secondHandBet = 0;
-  double bankBalance = 0;
-  double debt = 0;
-  double bet = 0;
-  double savedBet = 0;
-  double insuranceBet = 0;
-  int activeHand = 0;
-  double dealerTotal = 0;
-  double firstHandTotal = 0;
-  double secondHandTotal = 0;
-  int dealerCardCount = 0;
-  int firstHandCardCount = 0;
-  int secondHandCardCount = 0;
-  int deckPosition = 0;
-  bool isSplit = false;
-  bool firstHandSurrendered = false;
-  bool secondHandSurrendered = false;
-  // From the deal until its settlement or surrender: the player's turn or
-  // an entry opened during it. Done gives back only the buttons that fit.
-  bool dealInPlay = false;
-  // Why the player file there at start could not be read; empty when it was
-  // read or was missing. While set, leaving asks before replacing that file.
-  std::string playerFileProblem;
 
   DeckStore MSFlexGrid1;
 

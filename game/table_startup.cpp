@@ -12,11 +12,11 @@ void tableLoad(Table& t) {
   // The program's own icon until the first deal gives the phase icons.
   t.setIcon("tavorin.ICO");
   loadPlayerFile(t);
-  if (t.bankBalance <= 0) {
+  if (t.money.bankBalance <= 0) {
     t.mnuItemAddBalance.enabled = true;
     t.mnuItemPayDebt.enabled = false;
   }
-  if (t.debt == 0) t.mnuItemPayDebt.enabled = false;
+  if (t.money.debt == 0) t.mnuItemPayDebt.enabled = false;
   shuffleDeck(t);
   resetTable(t);
 }
@@ -24,17 +24,17 @@ void tableLoad(Table& t) {
 void initializeGame(Table& t) {
   static constexpr const char* kSuits[] = {"C", "D", "H", "S"};
   for (int i = 1; i <= kDeckSize; ++i) {
-    t.cardNames[static_cast<std::size_t>(i)] = std::to_string((i - 1) / 4 + 1) + kSuits[(i - 1) % 4];
+    t.deck.cardNames[static_cast<std::size_t>(i)] = std::to_string((i - 1) / 4 + 1) + kSuits[(i - 1) % 4];
   }
-  t.dealerCards.fill(0);
-  t.firstHandCards.fill(0);
+  t.play.dealerCards.fill(0);
+  t.play.firstHandCards.fill(0);
   t.installPath = t.assetFolder.string();
   if (t.installPath.empty() || t.installPath.back() != '/') t.installPath += '/';
-  t.bankBalance = 3000;
+  t.money.bankBalance = 3000;
   showBank(t);
-  t.bet = 0;
+  t.entry.bet = 0;
   t.Text1.setText("0");
-  t.insuranceBet = 0;
+  t.stakes.insuranceBet = 0;
   t.Option1.setValue(true);
   setEntryMode(t, kBetEntry);
   t.Command2.visible = false;
@@ -44,12 +44,12 @@ void initializeGame(Table& t) {
 void resetTable(Table& t) {
   t.Label7.caption = "";
   t.Label8.caption = "";
-  t.firstHandTotal = 0;
-  t.dealerTotal = 0;
-  t.dealerCards.fill(0);
-  t.firstHandCards.fill(0);
-  t.secondHandCards.fill(0);
-  t.secondHandTotal = 0;
+  t.play.firstHandTotal = 0;
+  t.play.dealerTotal = 0;
+  t.play.dealerCards.fill(0);
+  t.play.firstHandCards.fill(0);
+  t.play.secondHandCards.fill(0);
+  t.play.secondHandTotal = 0;
   t.Command1.enabled = true;
   t.Line1.visible = false;
   for (Control* label : {&t.Label1, &t.Label4, &t.Label3, &t.Label6, &t.Label2, &t.Label5, &t.Label9,
@@ -68,15 +68,15 @@ void resetTable(Table& t) {
   t.height = 7515;
   for (int n = 19; n <= 27; ++n)
     t.Image(n).visible = false;
-  t.isSplit = false;
+  t.play.isSplit = false;
   t.Shape1.visible = false;
   t.Shape2.visible = false;
   for (Control* sign : {&t.Label19, &t.Label20, &t.Label21, &t.Label22})
     sign->visible = false;
-  t.handBet = 0;
-  t.secondHandBet = 0;
-  t.firstHandSurrendered = false;
-  t.secondHandSurrendered = false;
+  t.stakes.handBet = 0;
+  t.stakes.secondHandBet = 0;
+  t.play.firstHandSurrendered = false;
+  t.play.secondHandSurrendered = false;
 }
 
 void disablePlayerActions(Table& t) {

@@ -28,19 +28,19 @@ inline platform::Clock steppingClock() {
 // `click` presses a button; the benchmarks pass one that times the press.
 // Returns false when the table did not take the deal.
 inline bool playOneDeal(game::Table& t, const std::function<void(platform::Control&)>& click) {
-  if (t.bankBalance < kStake) t.bankBalance = 1000;
+  if (t.money.bankBalance < kStake) t.money.bankBalance = 1000;
   t.Text1.setText(platform::plainForm(kStake));
   click(t.Command1);
-  if (!t.dealInPlay && t.Command1.enabled) return t.bet == 0;
-  for (int clicks = 0; t.dealInPlay && clicks < kMostClicksADeal; ++clicks) {
-    if (t.firstHandTotal < 17 && t.Command3.enabled && t.Command3.visible)
+  if (!t.play.dealInPlay && t.Command1.enabled) return t.entry.bet == 0;
+  for (int clicks = 0; t.play.dealInPlay && clicks < kMostClicksADeal; ++clicks) {
+    if (t.play.firstHandTotal < 17 && t.Command3.enabled && t.Command3.visible)
       click(t.Command3);
     else if (t.Command4.enabled && t.Command4.visible)
       click(t.Command4);
     else
       return false;
   }
-  return !t.dealInPlay;
+  return !t.play.dealInPlay;
 }
 
 }  // namespace bench

@@ -5,7 +5,7 @@
 namespace game {
 
 void showBank(Table& t) {
-  t.Label14.caption = platform::plainForm(t.bankBalance);
+  t.Label14.caption = platform::plainForm(t.money.bankBalance);
 }
 
 }  // namespace game

@@ -20,21 +20,21 @@ void openMoneyEntry(Table& t) {
 }  // namespace
 
 void mnuItemAddBalanceClick(Table& t) {
-  t.bet = 0;
+  t.entry.bet = 0;
   setEntryMode(t, kDepositEntry);
   t.Text1.setText("0");
   openMoneyEntry(t);
 }
 
 void mnuItemPayDebtClick(Table& t) {
-  if (t.debt == 0) {
+  if (t.money.debt == 0) {
     t.mnuItemPayDebt.enabled = false;
     return;
   }
-  t.bet = 0;
+  t.entry.bet = 0;
   setEntryMode(t, kPaymentEntry);
   t.Label13.visible = true;
-  t.Label13.caption = platform::plainForm(t.debt);
+  t.Label13.caption = platform::plainForm(t.money.debt);
   t.Text1.setText("0");
   openMoneyEntry(t);
 }
@@ -53,10 +53,10 @@ bool applyDepositRule(Table& t) {
   const double amount = platform::leadingNumber(t.Text1.text());
   // A negative deposit would be a loan with no limit; 0 closes the entry
   // unchanged, since an entry has no other way out.
-  if (amount < 0 || t.bankBalance + amount > kBankLimit) return false;
-  t.debt += amount;
-  if (t.debt > kDebtLimit) t.debt = kDebtLimit;
-  t.bankBalance += amount;
+  if (amount < 0 || t.money.bankBalance + amount > kBankLimit) return false;
+  t.money.debt += amount;
+  if (t.money.debt > kDebtLimit) t.money.debt = kDebtLimit;
+  t.money.bankBalance += amount;
   t.Text1.setText("0");
   return true;
 }
@@ -65,11 +65,11 @@ bool applyPaymentRule(Table& t) {
   const double amount = platform::leadingNumber(t.Text1.text());
   // A negative payment would be a loan past every cap; 0 closes the entry
   // unchanged. During a deal the bank must still cover the stakes on the table.
-  if (amount < 0 || t.debt - amount < 0 || t.bankBalance - amount < 1 ||
-      t.bankBalance - amount < stakesAtRisk(t))
+  if (amount < 0 || t.money.debt - amount < 0 || t.money.bankBalance - amount < 1 ||
+      t.money.bankBalance - amount < stakesAtRisk(t))
     return false;
-  t.debt -= amount;
-  t.bankBalance -= amount;
+  t.money.debt -= amount;
+  t.money.bankBalance -= amount;
   t.Text1.setText("0");
   return true;
 }

@@ -6,16 +6,16 @@ namespace game {
 
 void applyChip(Table& t, double value) {
   if (t.Option1.value()) {
-    t.bet += value;
+    t.entry.bet += value;
   } else {
-    t.bet -= value;
+    t.entry.bet -= value;
   }
-  if (t.bet < 0) t.bet += value;
-  t.Text1.setText(platform::plainForm(t.bet));
+  if (t.entry.bet < 0) t.entry.bet += value;
+  t.Text1.setText(platform::plainForm(t.entry.bet));
 }
 
 void label16Click(Table& t) {
-  t.bet = 0;
+  t.entry.bet = 0;
   t.Text1.setText("0");
 }
 
@@ -28,8 +28,8 @@ void label18Click(Table& t) {
 }
 
 void text1Change(Table& t) {
-  t.bet = platform::leadingNumber(t.Text1.text());
-  t.Text1.setText(platform::plainForm(t.bet));
+  t.entry.bet = platform::leadingNumber(t.Text1.text());
+  t.Text1.setText(platform::plainForm(t.entry.bet));
 }
 
 }  // namespace game

@@ -14,15 +14,15 @@ void loadPlayerFile(Table& t) {
   const std::filesystem::path file = playerFilePath(t);
   const platform::LinesRead read = platform::readLinesOf(file, 2);
   if (read.outcome == platform::LinesRead::Outcome::Read && read.lines.size() == 2) {
-    t.bankBalance = platform::leadingNumber(read.lines[0]);
-    t.debt = platform::leadingNumber(read.lines[1]);
+    t.money.bankBalance = platform::leadingNumber(read.lines[0]);
+    t.money.debt = platform::leadingNumber(read.lines[1]);
     showBank(t);
     return;
   }
   if (read.outcome == platform::LinesRead::Outcome::Unreadable) {
     // The saved bank may be worth more than the defaults: play on with them,
     // but leave the file alone and say so once.
-    t.playerFileProblem = read.reason;
+    t.money.playerFileProblem = read.reason;
     t.host.messageBox("Your saved bank balance and debt could not be read from " + file.string() + " (" +
                           read.reason + "). This game starts with a bank of 3000 and no debt.",
                       platform::MessageButtons::Ok);
@@ -31,22 +31,22 @@ void loadPlayerFile(Table& t) {
     // them and tries again on Exit.
     platform::writeLinesReplacing(file, {"3000", "0"});
   }
-  t.bankBalance = 3000;
-  t.debt = 0;
+  t.money.bankBalance = 3000;
+  t.money.debt = 0;
   showBank(t);
 }
 
 bool savePlayerFile(Table& t) {
-  return platform::writeLinesReplacing(playerFilePath(t),
-                                       {platform::signedForm(t.bankBalance), platform::signedForm(t.debt)});
+  return platform::writeLinesReplacing(
+      playerFilePath(t), {platform::signedForm(t.money.bankBalance), platform::signedForm(t.money.debt)});
 }
 
 void savePlayerFileOnLeaving(Table& t) {
   const std::filesystem::path file = playerFilePath(t);
-  if (!t.playerFileProblem.empty()) {
+  if (!t.money.playerFileProblem.empty()) {
     const auto answer =
         t.host.messageBox("Your saved bank balance and debt in " + file.string() +
-                              " could not be read when this game started (" + t.playerFileProblem +
+                              " could not be read when this game started (" + t.money.playerFileProblem +
                               "). Replace that file with this game's bank balance and debt?\n\nOK replaces "
                               "it; Cancel leaves it "
                               "as it is.",

@@ -29,27 +29,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto lines = platform::readLines(file, 2);
 
   game::loadPlayerFile(t);
-  FUZZ_CHECK(std::isfinite(t.bankBalance) && std::isfinite(t.debt));
-  FUZZ_CHECK(t.Label14.caption == platform::plainForm(t.bankBalance));
+  FUZZ_CHECK(std::isfinite(t.money.bankBalance) && std::isfinite(t.money.debt));
+  FUZZ_CHECK(t.Label14.caption == platform::plainForm(t.money.bankBalance));
   if (lines && lines->size() == 2) {
-    FUZZ_CHECK(t.bankBalance == platform::leadingNumber((*lines)[0]));
-    FUZZ_CHECK(t.debt == platform::leadingNumber((*lines)[1]));
+    FUZZ_CHECK(t.money.bankBalance == platform::leadingNumber((*lines)[0]));
+    FUZZ_CHECK(t.money.debt == platform::leadingNumber((*lines)[1]));
   } else {
-    FUZZ_CHECK(t.bankBalance == 3000 && t.debt == 0);
+    FUZZ_CHECK(t.money.bankBalance == 3000 && t.money.debt == 0);
     FUZZ_CHECK(fileBytes(file) == "3000\r\n0\r\n");
   }
 
   // Written and read again: the amounts in their fifteen-digit form, and
   // from then on unchanged by every further Exit and start.
   FUZZ_CHECK(game::savePlayerFile(t));
-  const std::string bank = platform::plainForm(t.bankBalance);
-  const std::string debt = platform::plainForm(t.debt);
+  const std::string bank = platform::plainForm(t.money.bankBalance);
+  const std::string debt = platform::plainForm(t.money.debt);
   game::loadPlayerFile(t);
-  FUZZ_CHECK(platform::plainForm(t.bankBalance) == bank && platform::plainForm(t.debt) == debt);
-  const double once = t.bankBalance;
-  const double onceDebt = t.debt;
+  FUZZ_CHECK(platform::plainForm(t.money.bankBalance) == bank && platform::plainForm(t.money.debt) == debt);
+  const double once = t.money.bankBalance;
+  const double onceDebt = t.money.debt;
   FUZZ_CHECK(game::savePlayerFile(t));
   game::loadPlayerFile(t);
-  FUZZ_CHECK(t.bankBalance == once && t.debt == onceDebt);
+  FUZZ_CHECK(t.money.bankBalance == once && t.money.debt == onceDebt);
   return 0;
 }

@@ -62,23 +62,23 @@ constexpr const char* kTexts[] = {
 constexpr double kBankLimit = 10000;
 constexpr double kDebtLimit = 1000000;
 
-struct Money {
+struct Before {
   double bank, debt, handBet, secondHandBet, insuranceBet;
   bool dealInPlay, isSplit, firstSurrendered, secondSurrendered;
   std::string mode;
 };
 
-Money moneyOf(const game::Table& t) {
-  return {t.bankBalance,           t.debt,           t.handBet, t.secondHandBet,
-          t.insuranceBet,          t.dealInPlay,     t.isSplit, t.firstHandSurrendered,
-          t.secondHandSurrendered, t.Label16.caption};
+Before moneyOf(const game::Table& t) {
+  return {t.money.bankBalance,          t.money.debt,      t.stakes.handBet, t.stakes.secondHandBet,
+          t.stakes.insuranceBet,        t.play.dealInPlay, t.play.isSplit,   t.play.firstHandSurrendered,
+          t.play.secondHandSurrendered, t.Label16.caption};
 }
 
 void checkAlways(const game::Table& t) {
-  FUZZ_CHECK(std::isfinite(t.bankBalance) && std::isfinite(t.debt));
-  FUZZ_CHECK(t.handBet >= 0 && t.secondHandBet >= 0 && t.insuranceBet >= 0);
+  FUZZ_CHECK(std::isfinite(t.money.bankBalance) && std::isfinite(t.money.debt));
+  FUZZ_CHECK(t.stakes.handBet >= 0 && t.stakes.secondHandBet >= 0 && t.stakes.insuranceBet >= 0);
   // Every stake on the table is one the bank covered.
-  if (t.dealInPlay) FUZZ_CHECK(game::stakesAtRisk(t) <= t.bankBalance);
+  if (t.play.dealInPlay) FUZZ_CHECK(game::stakesAtRisk(t) <= t.money.bankBalance);
 }
 
 // Equal but for the rounding of a few additions.
@@ -87,34 +87,34 @@ bool near(double a, double b) {
 }
 
 // What one action may have done to the bank.
-void checkMove(const Money& before, const game::Table& t, bool doneClicked, bool dealClicked) {
+void checkMove(const Before& before, const game::Table& t, bool doneClicked, bool dealClicked) {
   // A player file may hold any debt; no action takes one out of its bounds.
   const auto withinBounds = [](double debt) { return debt >= 0 && debt <= kDebtLimit; };
-  if (withinBounds(before.debt)) FUZZ_CHECK(withinBounds(t.debt));
-  const double moved = t.bankBalance - before.bank;
+  if (withinBounds(before.debt)) FUZZ_CHECK(withinBounds(t.money.debt));
+  const double moved = t.money.bankBalance - before.bank;
   if (moved == 0) {
-    FUZZ_CHECK(t.debt == before.debt);
+    FUZZ_CHECK(t.money.debt == before.debt);
     return;
   }
   // A bank that was not negative never becomes so.
-  if (before.bank >= 0) FUZZ_CHECK(t.bankBalance >= 0);
+  if (before.bank >= 0) FUZZ_CHECK(t.money.bankBalance >= 0);
   if (doneClicked && before.mode == "Debt") {
-    FUZZ_CHECK(moved > 0 && t.bankBalance <= kBankLimit);
-    FUZZ_CHECK(near(t.debt, std::min(before.debt + moved, kDebtLimit)));
+    FUZZ_CHECK(moved > 0 && t.money.bankBalance <= kBankLimit);
+    FUZZ_CHECK(near(t.money.debt, std::min(before.debt + moved, kDebtLimit)));
     return;
   }
   if (doneClicked && before.mode == "Pay") {
-    FUZZ_CHECK(moved < 0 && t.bankBalance >= 1);
-    FUZZ_CHECK(near(t.debt, before.debt + moved));
+    FUZZ_CHECK(moved < 0 && t.money.bankBalance >= 1);
+    FUZZ_CHECK(near(t.money.debt, before.debt + moved));
     return;
   }
   // Otherwise only the end of a deal moves money: a settlement or a
   // surrender, by no more than the stakes (as they stood at the end) and the
   // insurance of each hand. A natural settles in the click that deals it.
-  FUZZ_CHECK((before.dealInPlay || dealClicked) && !t.dealInPlay);
-  FUZZ_CHECK(t.debt == before.debt);
-  const double hands = t.isSplit ? 2 : 1;
-  const double stakes = t.handBet + (t.isSplit ? t.secondHandBet : 0);
+  FUZZ_CHECK((before.dealInPlay || dealClicked) && !t.play.dealInPlay);
+  FUZZ_CHECK(t.money.debt == before.debt);
+  const double hands = t.play.isSplit ? 2 : 1;
+  const double stakes = t.stakes.handBet + (t.play.isSplit ? t.stakes.secondHandBet : 0);
   const double most = stakes + before.insuranceBet * hands;
   FUZZ_CHECK(moved >= -most || near(moved, -most));
   FUZZ_CHECK(moved <= 2 * most || near(moved, 2 * most));
@@ -131,8 +131,8 @@ std::unique_ptr<game::Table> start(testing_support::FakeHost& host, platform::Ra
 // back as saved.
 void leaveAndRestart(std::unique_ptr<game::Table>& t, testing_support::FakeHost& host,
                      platform::RandomSource& random, bool byClose) {
-  const std::string bank = platform::plainForm(t->bankBalance);
-  const std::string debt = platform::plainForm(t->debt);
+  const std::string bank = platform::plainForm(t->money.bankBalance);
+  const std::string debt = platform::plainForm(t->money.debt);
   if (byClose) {
     FUZZ_CHECK(t->onQueryUnload && t->onQueryUnload());
   } else {
@@ -142,7 +142,7 @@ void leaveAndRestart(std::unique_ptr<game::Table>& t, testing_support::FakeHost&
   const auto lines = platform::readLines(game::playerFilePath(*t), 2);
   FUZZ_CHECK(lines && lines->size() == 2);
   t = start(host, random);
-  FUZZ_CHECK(platform::plainForm(t->bankBalance) == bank && platform::plainForm(t->debt) == debt);
+  FUZZ_CHECK(platform::plainForm(t->money.bankBalance) == bank && platform::plainForm(t->money.debt) == debt);
 }
 
 }  // namespace
@@ -164,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto t = start(host, random);
 
   for (int step = 0; step < 2000 && !in.done(); ++step) {
-    const Money before = moneyOf(*t);
+    const Before before = moneyOf(*t);
     const std::uint8_t action = in.byte() % 22;
     bool doneClicked = false;
     game::Table& table = *t;

@@ -31,7 +31,7 @@ class ShowCardTest : public TableTest, public ::testing::WithParamInterface<Show
 
 TEST_P(ShowCardTest, FillsTheSlotOfTheHandsCount) {
   const ShowCase& c = GetParam();
-  t.firstHandCardCount = t.secondHandCardCount = t.dealerCardCount = c.count;
+  t.play.firstHandCardCount = t.play.secondHandCardCount = t.play.dealerCardCount = c.count;
   showCard(t, c.code, c.selector);
   for (int n = 1; n <= 27; ++n) {
     SCOPED_TRACE(n);

@@ -22,12 +22,12 @@ TEST_F(DealTest, DealsTwoCardsEachWithTheHoleCardFaceDown) {
   EXPECT_EQ(picture(11), face("7H.BMP"));
   EXPECT_EQ(picture(1), face("9D.BMP"));
   EXPECT_EQ(picture(2), face("5S.BMP"));
-  EXPECT_EQ(t.holeCardCode, "10C");
-  EXPECT_EQ(t.dealerTotal, 17);
-  EXPECT_EQ(t.firstHandTotal, 14);
+  EXPECT_EQ(t.play.holeCardCode, "10C");
+  EXPECT_EQ(t.play.dealerTotal, 17);
+  EXPECT_EQ(t.play.firstHandTotal, 14);
   EXPECT_EQ(t.Label5.caption, " 14");
   EXPECT_EQ(t.Label7.caption, "25");
-  EXPECT_EQ(t.handBet, 25);
+  EXPECT_EQ(t.stakes.handBet, 25);
   EXPECT_FALSE(t.Label4.visible) << "the dealer's total stays hidden during the player's turn";
   EXPECT_TRUE(t.Shape1.visible);
   EXPECT_TRUE(t.Line1.visible);
@@ -39,7 +39,7 @@ TEST_F(DealTest, DealsTwoCardsEachWithTheHoleCardFaceDown) {
   EXPECT_FALSE(t.Command14.enabled);
   EXPECT_FALSE(t.Command12.visible);
   EXPECT_EQ(t.icon, face("MISC34.ICO"));
-  EXPECT_EQ(t.bankBalance, 3000) << "the deal itself moves no money";
+  EXPECT_EQ(t.money.bankBalance, 3000) << "the deal itself moves no money";
 }
 
 TEST_F(DealTest, OutOfRangeBetChangesNothing) {
@@ -56,13 +56,13 @@ TEST_F(DealTest, OutOfRangeBetChangesNothing) {
 
 TEST_F(DealTest, BetOfTheWholeBankIsDealt) {
   deal(3000, {"10C", "9D", "7H", "5S"});
-  EXPECT_EQ(t.handBet, 3000);
+  EXPECT_EQ(t.stakes.handBet, 3000);
   EXPECT_FALSE(t.Command1.enabled);
 }
 
 TEST_F(DealTest, NaturalPaysOneAndAHalfRoundedDown) {
   deal(5, {"10C", "1S", "9D", "13H"});
-  EXPECT_EQ(t.bankBalance, 3007);
+  EXPECT_EQ(t.money.bankBalance, 3007);
   EXPECT_EQ(t.Label13.caption, "You Win  7 with Tavorin");
   EXPECT_EQ(t.Label20.caption, "+");
   EXPECT_EQ(t.Label19.caption, "-");
@@ -76,12 +76,12 @@ TEST_F(DealTest, NaturalUnderADealerAceWaitsForThePlayer) {
   deal(10, {"9C", "1S", "1D", "13H"});
   EXPECT_TRUE(t.Command12.visible);
   EXPECT_FALSE(t.Command1.enabled);
-  EXPECT_EQ(t.bankBalance, 3000);
+  EXPECT_EQ(t.money.bankBalance, 3000);
 
   // A Hit on a two-card 21 takes no card and lets the dealer play.
   t.Command3.click();
-  EXPECT_EQ(t.firstHandCardCount, 2);
-  EXPECT_EQ(t.deckPosition, 4);
+  EXPECT_EQ(t.play.firstHandCardCount, 2);
+  EXPECT_EQ(t.deck.deckPosition, 4);
   EXPECT_EQ(t.Label13.caption, "You Win  15 with Tavorin");
 }
 
@@ -96,12 +96,12 @@ TEST_F(DealTest, SplitIsOfferedForTheSameRankOnly) {
 TEST_F(DealTest, BustIsSettledAtOnceWithoutADealerDraw) {
   deal(10, {"10C", "10D", "6H", "5S", "13S", "4C"});
   t.Command3.click();
-  EXPECT_EQ(t.deckPosition, 5);
+  EXPECT_EQ(t.deck.deckPosition, 5);
   EXPECT_EQ(visibleDealerSlots(), 2);
   EXPECT_EQ(picture(10), face("10C.BMP")) << "the hole card is turned over";
   EXPECT_EQ(t.Label4.caption, "16");
   EXPECT_EQ(t.Label5.caption, "25");
-  EXPECT_EQ(t.bankBalance, 2990);
+  EXPECT_EQ(t.money.bankBalance, 2990);
   EXPECT_EQ(t.Label13.caption, "You Lose  10");
   EXPECT_EQ(t.Label14.caption, "2990");
   EXPECT_EQ(t.Label20.caption, "-");
@@ -113,8 +113,8 @@ TEST_F(DealTest, HitToExactlyTwentyOneEndsTheHand) {
   deal(10, {"10C", "5D", "8H", "6S", "13S", "2C"});
   t.Command3.click();
   EXPECT_FALSE(t.Command3.enabled);
-  EXPECT_EQ(t.firstHandTotal, 21);
-  EXPECT_EQ(t.dealerTotal, 18);
+  EXPECT_EQ(t.play.firstHandTotal, 21);
+  EXPECT_EQ(t.play.dealerTotal, 18);
   EXPECT_EQ(t.Label13.caption, "You Win  10") << "a three-card 21 pays the stake, no bonus";
 }
 
@@ -135,29 +135,29 @@ TEST_F(DealTest, HitBelowTwentyOneKeepsTheHandInPlay) {
 TEST_F(DealTest, DealerWithTwoAcesCountsThemAsOneEach) {
   deal(10, {"1C", "10D", "1H", "8S", "5C", "13D", "9S"});
   t.Command4.click();
-  EXPECT_EQ(t.dealerCardCount, 1) << "the settlement turns the hole card in slot 1";
+  EXPECT_EQ(t.play.dealerCardCount, 1) << "the settlement turns the hole card in slot 1";
   EXPECT_EQ(picture(12), face("5C.BMP"));
   EXPECT_EQ(picture(13), face("KD.BMP"));
   EXPECT_FALSE(t.Image(14).visible);
   EXPECT_EQ(t.Label4.caption, "17");
-  EXPECT_EQ(t.bankBalance, 3010);
+  EXPECT_EQ(t.money.bankBalance, 3010);
 }
 
 TEST_F(DealTest, DealerStandsOnSoftSeventeenAndDrawsOnSixteen) {
   deal(10, {"1C", "10D", "6H", "9S", "5C"});
   t.Command4.click();
-  EXPECT_EQ(t.deckPosition, 4);
+  EXPECT_EQ(t.deck.deckPosition, 4);
   EXPECT_EQ(t.Label4.caption, "17");
 
   deal(10, {"10C", "10D", "6H", "2S", "5C"});
   t.Command4.click();
-  EXPECT_EQ(t.deckPosition, 5) << "16 draws even against a player's 12";
+  EXPECT_EQ(t.deck.deckPosition, 5) << "16 draws even against a player's 12";
   EXPECT_EQ(t.Label4.caption, "21");
 }
 
 TEST_F(DealTest, NaturalAgainstThreeCardTwentyOneIsAPushWithABonus) {
   deal(10, {"6C", "1S", "5D", "13H", "10C"});
-  EXPECT_EQ(t.bankBalance, 3005);
+  EXPECT_EQ(t.money.bankBalance, 3005);
   EXPECT_EQ(t.Label13.caption, "You Win  5");
   EXPECT_EQ(t.Label20.caption, "T");
   EXPECT_EQ(t.Label19.caption, "T");
@@ -165,16 +165,16 @@ TEST_F(DealTest, NaturalAgainstThreeCardTwentyOneIsAPushWithABonus) {
 
 TEST_F(DealTest, ReshufflesBeforeTheFourthDrawOfADeal) {
   stack({});
-  t.deckPosition = 50;
+  t.deck.deckPosition = 50;
   const std::string rowFiftyOne = t.MSFlexGrid1.textMatrix(51, 1);
   random.script(testing_support::keysInTableOrder());
   typeBet("10");
   t.Command1.click();
-  EXPECT_EQ(t.holeCardCode, rowFiftyOne);
+  EXPECT_EQ(t.play.holeCardCode, rowFiftyOne);
   EXPECT_EQ(picture(1), face("1D.BMP"));
   EXPECT_EQ(picture(11), face("1H.BMP"));
   EXPECT_EQ(picture(2), face("1S.BMP"));
-  EXPECT_EQ(t.deckPosition, 3);
+  EXPECT_EQ(t.deck.deckPosition, 3);
 }
 
 TEST_F(DealTest, ReshufflesInTheMiddleOfTheDealersPlay) {
@@ -182,7 +182,7 @@ TEST_F(DealTest, ReshufflesInTheMiddleOfTheDealersPlay) {
   const char* lastFour[] = {"10C", "10D", "2H", "9S"};
   for (int i = 0; i < 4; ++i)
     t.MSFlexGrid1.setTextMatrix(48 + i, 1, lastFour[i]);
-  t.deckPosition = 47;
+  t.deck.deckPosition = 47;
   typeBet("10");
   t.Command1.click();
   random.script(testing_support::keysInTableOrder());
@@ -192,7 +192,7 @@ TEST_F(DealTest, ReshufflesInTheMiddleOfTheDealersPlay) {
   EXPECT_EQ(picture(12), face("1D.BMP"));
   EXPECT_EQ(picture(13), face("1H.BMP"));
   EXPECT_EQ(picture(15), face("2C.BMP"));
-  EXPECT_EQ(t.deckPosition, 4);
+  EXPECT_EQ(t.deck.deckPosition, 4);
   EXPECT_EQ(t.Label4.caption, "17");
 }
 
@@ -212,7 +212,7 @@ TEST_P(SignTest, StandSettlesAndMarksBothSides) {
   const SignCase& c = GetParam();
   deal(10, c.cards);
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, c.bankAfter);
+  EXPECT_EQ(t.money.bankBalance, c.bankAfter);
   EXPECT_EQ(t.Label20.caption, c.playerSign);
   EXPECT_EQ(t.Label19.caption, c.dealerSign);
   EXPECT_EQ(t.Label13.caption, c.message);
@@ -237,7 +237,7 @@ TEST_F(DealTest, SettlementReturnsTheTableToBetEntry) {
   deal(10, {"10C", "10D", "8H", "13S"});
   t.Option2.setValue(true);
   t.Command4.click();
-  EXPECT_EQ(t.bet, 0);
+  EXPECT_EQ(t.entry.bet, 0);
   EXPECT_EQ(t.Text1.text(), "0");
   EXPECT_TRUE(t.Option1.value());
   EXPECT_TRUE(t.Command1.enabled);
@@ -250,7 +250,7 @@ TEST_F(DealTest, SettlementReturnsTheTableToBetEntry) {
 }
 
 TEST_F(DealTest, LosingTheWholeBankOffersALoan) {
-  t.bankBalance = 10;
+  t.money.bankBalance = 10;
   deal(10, {"10C", "10D", "13H", "5S"});
   t.Command4.click();
   EXPECT_EQ(t.Label14.caption, "0");

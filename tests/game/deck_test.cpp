@@ -28,7 +28,7 @@ TEST_F(DeckTest, ShuffleHoldsEachCardOnceUnderDistinctAscendingKeys) {
     SCOPED_TRACE(round);
     ASSERT_EQ(t.MSFlexGrid1.rows(), 52);
     std::vector<std::string> codes = column(t.MSFlexGrid1, 1);
-    std::vector<std::string> expected(t.cardNames.begin() + 1, t.cardNames.end());
+    std::vector<std::string> expected(t.deck.cardNames.begin() + 1, t.deck.cardNames.end());
     std::sort(codes.begin(), codes.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(codes, expected);
@@ -40,7 +40,7 @@ TEST_F(DeckTest, ShuffleHoldsEachCardOnceUnderDistinctAscendingKeys) {
     EXPECT_EQ(std::set<double>(keys.begin(), keys.end()).size(), 52u);
     EXPECT_GE(keys.front(), 1);
     EXPECT_LE(keys.back(), 99);
-    EXPECT_EQ(t.deckPosition, 0);
+    EXPECT_EQ(t.deck.deckPosition, 0);
   }
 }
 
@@ -78,7 +78,7 @@ TEST_F(DeckTest, FirstDrawAfterAShuffleTakesRowOne) {
   const DrawnCard card = drawCard(t);
   EXPECT_EQ(card.code, t.MSFlexGrid1.textMatrix(1, 1));
   EXPECT_EQ(card.rank, platform::leadingNumber(card.code));
-  EXPECT_EQ(t.deckPosition, 1);
+  EXPECT_EQ(t.deck.deckPosition, 1);
   EXPECT_EQ(lastDrawnCode(t), card.code);
 }
 
@@ -88,14 +88,14 @@ TEST_F(DeckTest, ReshufflesOnlyAfterFiftyOneDraws) {
   std::set<std::string> drawn;
   for (int n = 1; n <= 51; ++n)
     drawn.insert(drawCard(t).code);
-  EXPECT_EQ(t.deckPosition, 51);
+  EXPECT_EQ(t.deck.deckPosition, 51);
   EXPECT_EQ(drawn.size(), 51u);
   EXPECT_EQ(drawn.count(rowZero), 0u) << "the card in row 0 is never dealt";
 
   random.script(testing_support::keysInTableOrder());
   const DrawnCard next = drawCard(t);
   EXPECT_EQ(next.code, "1D");
-  EXPECT_EQ(t.deckPosition, 1);
+  EXPECT_EQ(t.deck.deckPosition, 1);
 }
 
 TEST(DeckStoreTest, GenericSortPutsNumbersInNumericOrderBeforeTexts) {

@@ -33,41 +33,41 @@ class SettlementTest : public TableTest {
   }
   void arrange(std::initializer_list<double> dealer, std::initializer_list<double> first, double stake) {
     t.Label13.caption = "";
-    give(t.dealerCards, t.dealerCardCount, dealer);
-    give(t.firstHandCards, t.firstHandCardCount, first);
-    t.handBet = stake;
-    t.bet = stake;
-    t.holeCardCode = "10C";
+    give(t.play.dealerCards, t.play.dealerCardCount, dealer);
+    give(t.play.firstHandCards, t.play.firstHandCardCount, first);
+    t.stakes.handBet = stake;
+    t.entry.bet = stake;
+    t.play.holeCardCode = "10C";
     updateTotals();
   }
   void split(std::initializer_list<double> second, double stake) {
-    t.isSplit = true;
-    give(t.secondHandCards, t.secondHandCardCount, second);
-    t.secondHandBet = stake;
+    t.play.isSplit = true;
+    give(t.play.secondHandCards, t.play.secondHandCardCount, second);
+    t.stakes.secondHandBet = stake;
     updateTotals();
   }
   void updateTotals() {
-    t.dealerTotal = countHand(t.dealerCards, AceRule::SingleAce).counted();
-    t.firstHandTotal = countHand(t.firstHandCards, AceRule::AnyAce).counted();
-    t.secondHandTotal = countHand(t.secondHandCards, AceRule::AnyAce).counted();
+    t.play.dealerTotal = countHand(t.play.dealerCards, AceRule::SingleAce).counted();
+    t.play.firstHandTotal = countHand(t.play.firstHandCards, AceRule::AnyAce).counted();
+    t.play.secondHandTotal = countHand(t.play.secondHandCards, AceRule::AnyAce).counted();
   }
 };
 
 TEST_F(SettlementTest, DealerNaturalPaysInsuranceOnASingleHand) {
   arrange({10, 1}, {10, 9}, 10);
-  t.insuranceBet = 5;
+  t.stakes.insuranceBet = 5;
   settleDeal(t);
-  EXPECT_EQ(t.bankBalance, 3000 - 10 + 10);
+  EXPECT_EQ(t.money.bankBalance, 3000 - 10 + 10);
   EXPECT_TRUE(t.Label23.visible);
   EXPECT_EQ(t.Label23.caption, "Insurance Paid  10");
-  EXPECT_EQ(t.insuranceBet, 0);
+  EXPECT_EQ(t.stakes.insuranceBet, 0);
 }
 
 TEST_F(SettlementTest, NoDealerNaturalChargesInsurance) {
   arrange({10, 1, 5}, {10, 9}, 10);
-  t.insuranceBet = 5;
+  t.stakes.insuranceBet = 5;
   settleDeal(t);
-  EXPECT_EQ(t.bankBalance, 3000 + 10 - 5);
+  EXPECT_EQ(t.money.bankBalance, 3000 + 10 - 5);
   EXPECT_EQ(t.Label23.caption, "Insurance Cost  5");
   EXPECT_EQ(t.Label13.caption, "You Win  5");
 }
@@ -75,9 +75,9 @@ TEST_F(SettlementTest, NoDealerNaturalChargesInsurance) {
 TEST_F(SettlementTest, SplitHandsCountTheInsuranceOncePerHand) {
   arrange({10, 1}, {8, 10}, 10);
   split({8, 9}, 10);
-  t.insuranceBet = 5;
+  t.stakes.insuranceBet = 5;
   settleDeal(t);
-  EXPECT_EQ(t.bankBalance, 3000 - 10 - 10 + 10 + 10);
+  EXPECT_EQ(t.money.bankBalance, 3000 - 10 - 10 + 10 + 10);
   EXPECT_EQ(t.Label23.caption, "Insurance Paid  20");
 }
 
@@ -91,20 +91,20 @@ TEST_F(SettlementTest, BustHandAgainstBustDealerIsAPush) {
   EXPECT_EQ(t.Label22.caption, "-");
   EXPECT_TRUE(t.Label21.visible);
   EXPECT_TRUE(t.Label22.visible);
-  EXPECT_EQ(t.bankBalance, 3010);
+  EXPECT_EQ(t.money.bankBalance, 3010);
 }
 
 TEST_F(SettlementTest, SurrenderedFirstHandCostsHalfTheBetAndSkipsItsInsurance) {
   arrange({10, 1, 8}, {10, 6}, 10);
   split({10, 9}, 10);
-  t.firstHandSurrendered = true;
-  t.handBet = 9;
-  t.bet = -1000;  // typed into the box after the deal: it must not count
-  t.insuranceBet = 2;
+  t.play.firstHandSurrendered = true;
+  t.stakes.handBet = 9;
+  t.entry.bet = -1000;  // typed into the box after the deal: it must not count
+  t.stakes.insuranceBet = 2;
   settleDeal(t);
   // First hand: floor(9 / 2) = 4. Second hand: 19 against 19 is a push, and
   // its own insurance step charges 2.
-  EXPECT_EQ(t.bankBalance, 3000 - 4 - 2);
+  EXPECT_EQ(t.money.bankBalance, 3000 - 4 - 2);
   EXPECT_EQ(t.Label20.caption, "S");
   EXPECT_EQ(t.Label19.caption, "+");
   EXPECT_EQ(t.Label23.caption, "Insurance Cost  4");
@@ -113,7 +113,7 @@ TEST_F(SettlementTest, SurrenderedFirstHandCostsHalfTheBetAndSkipsItsInsurance) 
 TEST_F(SettlementTest, TurnsTheHoleCardOverAndShowsFinalTotals) {
   arrange({1, 6}, {1, 5, 13}, 10);
   settleDeal(t);
-  EXPECT_EQ(t.dealerCardCount, 1);
+  EXPECT_EQ(t.play.dealerCardCount, 1);
   EXPECT_EQ(t.Image(10).picture, face("10C.BMP"));
   EXPECT_TRUE(t.Image(10).visible);
   EXPECT_EQ(t.Label4.caption, "17");
@@ -132,8 +132,8 @@ TEST_F(SettlementTest, EndOfDealMenuRules) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "bank " << c.bank << ", debt " << c.debt);
-    t.bankBalance = c.bank;
-    t.debt = c.debt;
+    t.money.bankBalance = c.bank;
+    t.money.debt = c.debt;
     t.mnuItemAddBalance.enabled = c.addBefore;
     t.mnuItemPayDebt.enabled = c.payBefore;
     applyEndOfDealMenuRules(t);

@@ -26,20 +26,20 @@ TEST_F(SpecialActionTest, DoubleDownUpToTwiceTheBet) {
   typeBet("25");
   t.Command2.click();
   EXPECT_EQ(t.Label16.caption, "D-D") << "25 is more than twice the bet";
-  EXPECT_EQ(t.firstHandCardCount, 2);
+  EXPECT_EQ(t.play.firstHandCardCount, 2);
 
   typeBet("20");
   t.Command2.click();
   EXPECT_EQ(t.Label16.caption, "Bet");
   EXPECT_FALSE(t.Command2.visible);
   EXPECT_EQ(t.Label7.caption, "20");
-  EXPECT_EQ(t.firstHandCardCount, 3) << "exactly one card";
+  EXPECT_EQ(t.play.firstHandCardCount, 3) << "exactly one card";
   EXPECT_EQ(t.Label13.caption, "You Win  20") << "21 against the dealer's 18, stake 20";
-  EXPECT_EQ(t.bankBalance, 3020);
+  EXPECT_EQ(t.money.bankBalance, 3020);
 }
 
 TEST_F(SpecialActionTest, DoubleDownBeyondTheBankIsRefused) {
-  t.bankBalance = 15;
+  t.money.bankBalance = 15;
   deal(10, {"10C", "5D", "8H", "6S", "13S"});
   t.Command11.click();
   typeBet("20");
@@ -48,7 +48,7 @@ TEST_F(SpecialActionTest, DoubleDownBeyondTheBankIsRefused) {
   typeBet("15");
   t.Command2.click();
   EXPECT_EQ(t.Label16.caption, "Bet");
-  EXPECT_EQ(t.handBet, 15);
+  EXPECT_EQ(t.stakes.handBet, 15);
 }
 
 TEST_F(SpecialActionTest, DoubleDownIntoABustSettlesAtOnce) {
@@ -57,8 +57,8 @@ TEST_F(SpecialActionTest, DoubleDownIntoABustSettlesAtOnce) {
   typeBet("20");
   t.Command2.click();
   EXPECT_EQ(visibleDealerSlots(), 2) << "the dealer draws nothing";
-  EXPECT_EQ(t.deckPosition, 5);
-  EXPECT_EQ(t.bankBalance, 2980);
+  EXPECT_EQ(t.deck.deckPosition, 5);
+  EXPECT_EQ(t.money.bankBalance, 2980);
   EXPECT_EQ(t.Label13.caption, "You Lose  20");
 }
 
@@ -70,8 +70,8 @@ TEST_F(SpecialActionTest, DoubleDownNeverLowersTheStake) {
     typeBet(lower);
     t.Command2.click();
     EXPECT_EQ(t.Label16.caption, "D-D");
-    EXPECT_EQ(t.handBet, 10);
-    EXPECT_EQ(t.firstHandCardCount, 2);
+    EXPECT_EQ(t.stakes.handBet, 10);
+    EXPECT_EQ(t.play.firstHandCardCount, 2);
   }
   typeBet("10");
   t.Command2.click();
@@ -87,7 +87,7 @@ TEST_F(SpecialActionTest, DoubleDownOrInsuranceOnTwentyOneSettlesAtOnce) {
     EXPECT_EQ(t.Label16.caption, "Bet");
     EXPECT_FALSE(t.Command2.visible);
     EXPECT_EQ(t.Label13.caption, "You Win  15 with Tavorin");
-    EXPECT_EQ(t.deckPosition, 4) << "the dealer draws nothing";
+    EXPECT_EQ(t.deck.deckPosition, 4) << "the dealer draws nothing";
   }
 }
 
@@ -96,20 +96,20 @@ TEST_F(SpecialActionTest, InsuranceUpToHalfTheBet) {
   t.Command12.click();
   EXPECT_EQ(t.Label16.caption, "Ins");
   EXPECT_EQ(t.Text1.text(), "5");
-  EXPECT_EQ(t.bet, 5);
+  EXPECT_EQ(t.entry.bet, 5);
   EXPECT_EQ(t.Label13.caption, "Limit is 5");
   EXPECT_FALSE(t.Command12.visible);
 
   typeBet("6");
   t.Command2.click();
   EXPECT_EQ(t.Label16.caption, "Ins");
-  EXPECT_EQ(t.insuranceBet, 0);
+  EXPECT_EQ(t.stakes.insuranceBet, 0);
 
   typeBet("5");
   t.Command2.click();
   EXPECT_EQ(t.Label16.caption, "Bet");
-  EXPECT_EQ(t.insuranceBet, 5);
-  EXPECT_EQ(t.bet, 10);
+  EXPECT_EQ(t.stakes.insuranceBet, 5);
+  EXPECT_EQ(t.entry.bet, 10);
   EXPECT_EQ(t.Text1.text(), "10");
   for (Control* chip : t.chips())
     EXPECT_FALSE(chip->enabled);
@@ -121,7 +121,7 @@ TEST_F(SpecialActionTest, InsuranceUpToHalfTheBet) {
   // The dealer's ten under the ace is a natural: the stake is lost, the
   // insurance pays twice.
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, 3000 - 10 + 10);
+  EXPECT_EQ(t.money.bankBalance, 3000 - 10 + 10);
   EXPECT_EQ(t.Label23.caption, "Insurance Paid  10");
   EXPECT_TRUE(t.Label23.visible);
 }
@@ -129,7 +129,7 @@ TEST_F(SpecialActionTest, InsuranceUpToHalfTheBet) {
 TEST_F(SpecialActionTest, SurrenderOfASingleHandCostsHalfTheBet) {
   deal(15, {"10C", "10D", "6H", "6S"});
   t.Command13.click();
-  EXPECT_EQ(t.bankBalance, 2993);
+  EXPECT_EQ(t.money.bankBalance, 2993);
   EXPECT_EQ(t.Label13.caption, "Surrender, You Lose  7");
   EXPECT_TRUE(t.Label13.visible);
   EXPECT_EQ(t.Label14.caption, "2993");
@@ -143,7 +143,7 @@ TEST_F(SpecialActionTest, SurrenderOfASingleHandCostsHalfTheBet) {
   for (Control* off : {&t.Command3, &t.Command4, &t.Command11, &t.Command13, &t.Command14}) {
     EXPECT_FALSE(off->enabled) << off->name;
   }
-  EXPECT_EQ(t.bet, 0);
+  EXPECT_EQ(t.entry.bet, 0);
   EXPECT_EQ(t.Text1.text(), "0");
 }
 

@@ -15,18 +15,18 @@ namespace {
 using SplitTest = TableTest;
 
 TEST_F(SplitTest, TheBankMustCoverBothStakes) {
-  t.bankBalance = 100;
+  t.money.bankBalance = 100;
   deal(60, {"10C", "8S", "7D", "8H", "13S", "2C"});
   t.Command14.click();
-  EXPECT_FALSE(t.isSplit);
+  EXPECT_FALSE(t.play.isSplit);
   EXPECT_EQ(t.height, 7515);
-  EXPECT_EQ(t.deckPosition, 4);
+  EXPECT_EQ(t.deck.deckPosition, 4);
 
   t.Command4.click();
-  t.bankBalance = 100;
+  t.money.bankBalance = 100;
   deal(50, {"10C", "8S", "7D", "8H", "13S", "2C"});
   t.Command14.click();
-  EXPECT_TRUE(t.isSplit);
+  EXPECT_TRUE(t.play.isSplit);
 }
 
 TEST_F(SplitTest, APairPlaysAsTwoHandsSettledApart) {
@@ -48,7 +48,7 @@ TEST_F(SplitTest, APairPlaysAsTwoHandsSettledApart) {
   EXPECT_EQ(t.icon, face("MISC36.ICO"));
 
   t.Command4.click();
-  EXPECT_EQ(t.activeHand, 2);
+  EXPECT_EQ(t.play.activeHand, 2);
   EXPECT_FALSE(t.Shape1.visible);
   EXPECT_TRUE(t.Shape2.visible);
   EXPECT_TRUE(t.Command3.enabled);
@@ -57,7 +57,7 @@ TEST_F(SplitTest, APairPlaysAsTwoHandsSettledApart) {
   t.Command3.click();
   EXPECT_EQ(picture(21), face("9D.BMP"));
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, 3020);
+  EXPECT_EQ(t.money.bankBalance, 3020);
   EXPECT_EQ(t.Label13.caption, "You Win  20");
   for (Control* sign : {&t.Label20, &t.Label21})
     EXPECT_EQ(sign->caption, "+") << sign->name;
@@ -74,10 +74,10 @@ TEST_F(SplitTest, APairPlaysAsTwoHandsSettledApart) {
 TEST_F(SplitTest, SplitAcesThatMakeTwentyOneCountAsNaturals) {
   deal(10, {"10C", "1S", "7D", "1H", "13H", "9C"});
   t.Command14.click();
-  EXPECT_EQ(t.activeHand, 2) << "21 on the new first hand passes play on at once";
+  EXPECT_EQ(t.play.activeHand, 2) << "21 on the new first hand passes play on at once";
   EXPECT_TRUE(t.Shape2.visible);
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, 3000 + 15 + 10);
+  EXPECT_EQ(t.money.bankBalance, 3000 + 15 + 10);
   EXPECT_EQ(t.Label13.caption, "You Win  25 with Tavorin");
 }
 
@@ -85,7 +85,7 @@ TEST_F(SplitTest, TwoHandsOfTwentyOneLetTheDealerPlayAtOnce) {
   deal(10, {"10C", "1S", "7D", "1H", "13H", "12C"});
   t.Command14.click();
   EXPECT_TRUE(t.Command1.enabled) << "settled inside the split";
-  EXPECT_EQ(t.bankBalance, 3030);
+  EXPECT_EQ(t.money.bankBalance, 3030);
 }
 
 TEST_F(SplitTest, AReshuffleBetweenTheTwoNewCardsCountsTheCardShown) {
@@ -93,30 +93,30 @@ TEST_F(SplitTest, AReshuffleBetweenTheTwoNewCardsCountsTheCardShown) {
   const char* dealt[] = {"10C", "8S", "7D", "8H", "13S"};
   for (int i = 0; i < 5; ++i)
     t.MSFlexGrid1.setTextMatrix(47 + i, 1, dealt[i]);
-  t.deckPosition = 46;
+  t.deck.deckPosition = 46;
   typeBet("10");
   t.Command1.click();
-  EXPECT_EQ(t.deckPosition, 50);
+  EXPECT_EQ(t.deck.deckPosition, 50);
   random.script(testing_support::keysInTableOrder());
   t.Command14.click();
   EXPECT_EQ(picture(19), face("8H.BMP"));
   EXPECT_EQ(picture(2), face("KS.BMP"));
   EXPECT_EQ(picture(20), face("1D.BMP")) << "row 1 of the new deck";
-  EXPECT_EQ(t.secondHandTotal, 19);
-  EXPECT_EQ(t.firstHandTotal, 18);
-  EXPECT_EQ(t.deckPosition, 1);
+  EXPECT_EQ(t.play.secondHandTotal, 19);
+  EXPECT_EQ(t.play.firstHandTotal, 18);
+  EXPECT_EQ(t.deck.deckPosition, 1);
 }
 
 TEST_F(SplitTest, SurrenderOfTheFirstHandIsChargedAtTheSettlement) {
   deal(10, {"10C", "8S", "7D", "8H", "13S", "2C", "9D"});
   t.Command14.click();
   t.Command13.click();
-  EXPECT_TRUE(t.firstHandSurrendered);
+  EXPECT_TRUE(t.play.firstHandSurrendered);
   EXPECT_TRUE(t.Shape2.visible);
-  EXPECT_EQ(t.bankBalance, 3000);
+  EXPECT_EQ(t.money.bankBalance, 3000);
   t.Command3.click();
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, 3000 - 5 + 10);
+  EXPECT_EQ(t.money.bankBalance, 3000 - 5 + 10);
   EXPECT_EQ(t.Label20.caption, "S");
   EXPECT_EQ(t.Label19.caption, "+");
 }
@@ -127,12 +127,12 @@ TEST_F(SplitTest, SurrenderOfTheSecondHandSettlesWithoutADealerDraw) {
   t.Command14.click();
   t.Command11.click();
   t.Command2.click();
-  EXPECT_EQ(t.activeHand, 2);
+  EXPECT_EQ(t.play.activeHand, 2);
   EXPECT_TRUE(t.Command13.enabled);
   t.Command13.click();
   EXPECT_EQ(visibleDealerSlots(), 2);
   EXPECT_EQ(picture(10), face("10C.BMP"));
-  EXPECT_EQ(t.bankBalance, 3000 + 10 - 5) << "19 against the dealer's two-card 12, and half the bet";
+  EXPECT_EQ(t.money.bankBalance, 3000 + 10 - 5) << "19 against the dealer's two-card 12, and half the bet";
   EXPECT_EQ(t.Label21.caption, "S");
   EXPECT_TRUE(t.Command1.enabled);
 }
@@ -147,15 +147,15 @@ struct StakeCase {
 class SplitStakeTest : public TableTest, public ::testing::WithParamInterface<StakeCase> {};
 
 TEST_P(SplitStakeTest, SecondStakeIsTheBetRoundedHalfToEven) {
-  t.bankBalance = 1e13;
+  t.money.bankBalance = 1e13;
   deal(platform::leadingNumber(GetParam().bet), {"10C", "8S", "7D", "8H", "13S", "12C"});
   t.Command14.click();
-  ASSERT_TRUE(t.isSplit);
-  EXPECT_EQ(t.secondHandBet, GetParam().secondStake);
+  ASSERT_TRUE(t.play.isSplit);
+  EXPECT_EQ(t.stakes.secondHandBet, GetParam().secondStake);
   EXPECT_EQ(t.Label8.caption, platform::plainForm(GetParam().secondStake));
   t.Command4.click();
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, 1e13 + t.handBet + GetParam().secondStake) << "two 18s against 17";
+  EXPECT_EQ(t.money.bankBalance, 1e13 + t.stakes.handBet + GetParam().secondStake) << "two 18s against 17";
 }
 
 INSTANTIATE_TEST_SUITE_P(Stakes, SplitStakeTest,

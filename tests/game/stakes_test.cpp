@@ -30,7 +30,7 @@ TEST_P(HostileBoxTest, SurrenderCostsHalfTheHandsStake) {
   deal(10, {"10C", "10D", "6H", "6S"});
   typeHostile();
   t.Command13.click();
-  EXPECT_EQ(t.bankBalance, 2995);
+  EXPECT_EQ(t.money.bankBalance, 2995);
   EXPECT_EQ(t.Label13.caption, "Surrender, You Lose  5");
 }
 
@@ -40,7 +40,7 @@ TEST_P(HostileBoxTest, SurrenderOfBothSplitHandsCostsHalfOfEachStake) {
   typeHostile();
   t.Command13.click();
   t.Command13.click();
-  EXPECT_EQ(t.bankBalance, 2990);
+  EXPECT_EQ(t.money.bankBalance, 2990);
   EXPECT_EQ(t.Label13.caption, "You Lose  10");
 }
 
@@ -54,19 +54,19 @@ TEST_P(HostileBoxTest, DoubleDownIsLimitedByTheHandsStake) {
   typeBet("20");
   t.Command2.click();
   EXPECT_EQ(t.Label13.caption, "You Win  20");
-  EXPECT_EQ(t.bankBalance, 3020);
+  EXPECT_EQ(t.money.bankBalance, 3020);
 }
 
 TEST_P(HostileBoxTest, SplitGivesTheSecondHandTheFirstHandsStake) {
   deal(10, {"10C", "8S", "7D", "8H", "13S", "2C", "9D"});
   typeHostile();
   t.Command14.click();
-  EXPECT_EQ(t.secondHandBet, 10);
+  EXPECT_EQ(t.stakes.secondHandBet, 10);
   EXPECT_EQ(t.Label8.caption, "10");
   t.Command4.click();
   t.Command3.click();
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, 3020);
+  EXPECT_EQ(t.money.bankBalance, 3020);
 }
 
 TEST_P(HostileBoxTest, InsuranceOffersHalfTheHandsStake) {
@@ -76,9 +76,9 @@ TEST_P(HostileBoxTest, InsuranceOffersHalfTheHandsStake) {
   EXPECT_EQ(t.Text1.text(), "5");
   EXPECT_EQ(t.Label13.caption, "Limit is 5");
   t.Command2.click();
-  EXPECT_EQ(t.insuranceBet, 5);
+  EXPECT_EQ(t.stakes.insuranceBet, 5);
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, 3000 - 10 + 10);
+  EXPECT_EQ(t.money.bankBalance, 3000 - 10 + 10);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, HostileBoxTest,
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, HostileBoxTest,
 using StakeCoverTest = TableTest;
 
 TEST_F(StakeCoverTest, InsuranceMustBeCoveredBesideTheStake) {
-  t.bankBalance = 100;
+  t.money.bankBalance = 100;
   deal(100, {"13C", "10D", "1H", "8S"});
   t.Command12.click();
   EXPECT_EQ(t.Text1.text(), "50");
@@ -99,33 +99,33 @@ TEST_F(StakeCoverTest, InsuranceMustBeCoveredBesideTheStake) {
     typeBet(refused);
     t.Command2.click();
     EXPECT_EQ(t.Label16.caption, "Ins");
-    EXPECT_EQ(t.insuranceBet, 0);
+    EXPECT_EQ(t.stakes.insuranceBet, 0);
   }
   typeBet("0");
   t.Command2.click();
   EXPECT_EQ(t.Label16.caption, "Bet") << "no insurance";
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, 0) << "the stake lost to the natural, nothing more";
+  EXPECT_EQ(t.money.bankBalance, 0) << "the stake lost to the natural, nothing more";
 }
 
 TEST_F(StakeCoverTest, SplitAfterInsuranceCoversTheInsuranceOfBothHands) {
   for (const double bank : {30.0, 29.0}) {
     SCOPED_TRACE(bank);
-    t.bankBalance = bank;
+    t.money.bankBalance = bank;
     deal(10, {"13C", "8S", "1D", "8H", "13S", "2C"});
     t.Command12.click();
     t.Command2.click();
-    ASSERT_EQ(t.insuranceBet, 5);
+    ASSERT_EQ(t.stakes.insuranceBet, 5);
     t.Command14.click();
-    EXPECT_EQ(t.isSplit, bank == 30) << "10 and 10 staked, 5 insured on each";
-    for (int stand = 0; stand < 2 && t.dealInPlay; ++stand)
+    EXPECT_EQ(t.play.isSplit, bank == 30) << "10 and 10 staked, 5 insured on each";
+    for (int stand = 0; stand < 2 && t.play.dealInPlay; ++stand)
       t.Command4.click();
-    ASSERT_FALSE(t.dealInPlay);
+    ASSERT_FALSE(t.play.dealInPlay);
   }
 }
 
 TEST_F(StakeCoverTest, DoubleDownOfASplitHandIsCoveredBesideTheOther) {
-  t.bankBalance = 25;
+  t.money.bankBalance = 25;
   deal(10, {"10C", "8S", "7D", "8H", "3S", "2C", "9D"});
   t.Command14.click();
   t.Command11.click();
@@ -136,13 +136,13 @@ TEST_F(StakeCoverTest, DoubleDownOfASplitHandIsCoveredBesideTheOther) {
   typeBet("15");
   t.Command2.click();
   EXPECT_EQ(t.Label16.caption, "Bet");
-  EXPECT_EQ(t.handBet, 15);
+  EXPECT_EQ(t.stakes.handBet, 15);
   EXPECT_EQ(stakesAtRisk(t), 25);
 }
 
 TEST_F(StakeCoverTest, APaymentDuringADealLeavesTheStakesCovered) {
-  t.bankBalance = 100;
-  t.debt = 500;
+  t.money.bankBalance = 100;
+  t.money.debt = 500;
   t.mnuItemPayDebt.enabled = true;
   deal(60, {"10C", "5D", "8H", "6S"});
   t.mnuItemPayDebt.click();
@@ -152,23 +152,23 @@ TEST_F(StakeCoverTest, APaymentDuringADealLeavesTheStakesCovered) {
   typeBet("40");
   t.Command2.click();
   EXPECT_EQ(t.Label16.caption, "Bet");
-  EXPECT_EQ(t.bankBalance, 60);
+  EXPECT_EQ(t.money.bankBalance, 60);
 }
 
 TEST_F(StakeCoverTest, ABankBelowZeroAfterADealIsOfferedTheLoan) {
   // An old player file may hold more stakes than bank; the table must not
   // become a dead end.
   deal(10, {"10C", "10D", "9H", "7S"});
-  t.bankBalance = 5;
+  t.money.bankBalance = 5;
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, -5);
+  EXPECT_EQ(t.money.bankBalance, -5);
   EXPECT_TRUE(t.mnuItemAddBalance.enabled);
   t.mnuItemAddBalance.click();
   typeBet("100");
   t.Command2.click();
-  EXPECT_EQ(t.bankBalance, 95);
+  EXPECT_EQ(t.money.bankBalance, 95);
   deal(10, {"10C", "10D", "9H", "7S"});
-  EXPECT_TRUE(t.dealInPlay);
+  EXPECT_TRUE(t.play.dealInPlay);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class TableTest : public ::testing::Test {
     std::vector<std::string> order = {""};  // row 0 is never drawn
     order.insert(order.end(), codes.begin(), codes.end());
     for (int i = 1; i <= kDeckSize; ++i) {
-      const std::string& code = t.cardNames[static_cast<std::size_t>(i)];
+      const std::string& code = t.deck.cardNames[static_cast<std::size_t>(i)];
       if (std::find(codes.begin(), codes.end(), code) == codes.end()) order.push_back(code);
     }
     order[0] = order.back();
@@ -46,7 +46,7 @@ class TableTest : public ::testing::Test {
       t.MSFlexGrid1.setTextMatrix(static_cast<int>(row), 0, std::to_string(row + 1));
       t.MSFlexGrid1.setTextMatrix(static_cast<int>(row), 1, order[row]);
     }
-    t.deckPosition = 0;
+    t.deck.deckPosition = 0;
   }
 
   // Bets the amount and deals from a deck stacked with these cards: hole
@@ -65,7 +65,7 @@ class TableTest : public ::testing::Test {
     std::vector<std::tuple<std::string, bool, bool, std::string, std::string, std::string>> controls;
     for (const Control* c : t.controls)
       controls.emplace_back(c->name, c->visible, c->enabled, c->caption, c->picture, c->text());
-    return std::make_tuple(controls, t.height, t.icon, t.deckPosition, t.bankBalance);
+    return std::make_tuple(controls, t.height, t.icon, t.deck.deckPosition, t.money.bankBalance);
   }
 
   int visibleDealerSlots() {

@@ -10,7 +10,7 @@ namespace {
 using StartupTest = TableTest;
 
 TEST_F(StartupTest, TableIsEmptyAndReadyForABet) {
-  EXPECT_EQ(t.bankBalance, 3000);
+  EXPECT_EQ(t.money.bankBalance, 3000);
   EXPECT_EQ(t.Label14.caption, "3000");
   EXPECT_EQ(t.Text1.text(), "0");
   EXPECT_EQ(t.Label16.caption, "Bet");
@@ -31,11 +31,11 @@ TEST_F(StartupTest, TableIsEmptyAndReadyForABet) {
   EXPECT_FALSE(t.Command2.visible);
   EXPECT_FALSE(t.Command12.visible);
   EXPECT_EQ(t.height, 7515);
-  EXPECT_EQ(t.deckPosition, 0);
-  EXPECT_EQ(t.cardNames[1], "1C");
-  EXPECT_EQ(t.cardNames[4], "1S");
-  EXPECT_EQ(t.cardNames[5], "2C");
-  EXPECT_EQ(t.cardNames[52], "13S");
+  EXPECT_EQ(t.deck.deckPosition, 0);
+  EXPECT_EQ(t.deck.cardNames[1], "1C");
+  EXPECT_EQ(t.deck.cardNames[4], "1S");
+  EXPECT_EQ(t.deck.cardNames[5], "2C");
+  EXPECT_EQ(t.deck.cardNames[52], "13S");
   EXPECT_EQ(t.installPath, "/opt/tavorin/");
 }
 
@@ -45,14 +45,14 @@ TEST_F(StartupTest, WithBankAndNoDebtBothMoneyMenusAreOff) {
 }
 
 TEST_F(StartupTest, ResetTwiceGivesTheSameTableAsOnce) {
-  t.bet = 25;
+  t.entry.bet = 25;
   t.Text1.setText("25");
   t.Command1.click();
   resetTable(t);
   const auto once = tableState();
   resetTable(t);
   EXPECT_EQ(tableState(), once);
-  EXPECT_EQ(t.firstHandCardCount, 2) << "the counts of the last deal stay";
+  EXPECT_EQ(t.play.firstHandCardCount, 2) << "the counts of the last deal stay";
 }
 
 }  // namespace

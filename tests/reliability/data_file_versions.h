@@ -33,8 +33,8 @@ inline bool savePlayerVersion(const std::filesystem::path& folder, long version)
   testing_support::FakeHost host;
   testing_support::ScriptedRandom random;
   game::Table t(host, random, "/nonexistent-assets", folder);
-  t.bankBalance = static_cast<double>(version);
-  t.debt = static_cast<double>(version) + 0.5;
+  t.money.bankBalance = static_cast<double>(version);
+  t.money.debt = static_cast<double>(version) + 0.5;
   return game::savePlayerFile(t);
 }
 
@@ -43,8 +43,9 @@ inline std::optional<long> loadPlayerVersion(const std::filesystem::path& folder
   testing_support::ScriptedRandom random;
   game::Table t(host, random, "/nonexistent-assets", folder);
   game::loadPlayerFile(t);
-  const auto version = static_cast<long>(t.bankBalance);
-  if (t.bankBalance != static_cast<double>(version) || t.debt != t.bankBalance + 0.5) return std::nullopt;
+  const auto version = static_cast<long>(t.money.bankBalance);
+  if (t.money.bankBalance != static_cast<double>(version) || t.money.debt != t.money.bankBalance + 0.5)
+    return std::nullopt;
   return version;
 }
 

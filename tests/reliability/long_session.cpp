@@ -122,8 +122,8 @@ class Session {
   }
 
   const Counts& counts() const { return counts_; }
-  double bank() const { return table_->bankBalance; }
-  double debt() const { return table_->debt; }
+  double bank() const { return table_->money.bankBalance; }
+  double debt() const { return table_->money.debt; }
 
  private:
   bool chance(double p) { return std::bernoulli_distribution(p)(script_); }
@@ -142,42 +142,44 @@ class Session {
 
   // File > Exit and a new start: the bank and the debt come back as they were.
   void restart() {
-    const double bank = table_->bankBalance, debt = table_->debt;
+    const double bank = table_->money.bankBalance, debt = table_->money.debt;
     click(table_->mnuItemExit);
     start();
     ++counts_.restarts;
-    if (table_->bankBalance != bank || table_->debt != debt)
+    if (table_->money.bankBalance != bank || table_->money.debt != debt)
       fault(deal_, "the player file gave other amounts back");
   }
 
   // Loans when the bank is empty, payments now and then, some of each
   // refused; a new start when the bank cannot cover a bet any more.
   void betweenDeals() {
-    if (table_->bankBalance < 1 && !table_->mnuItemAddBalance.enabled) restart();
+    if (table_->money.bankBalance < 1 && !table_->mnuItemAddBalance.enabled) restart();
     if (chance(0.001)) restart();
-    if (table_->mnuItemAddBalance.enabled && table_->bankBalance < 10000) {
-      const double before = table_->bankBalance, debtBefore = table_->debt;
+    if (table_->mnuItemAddBalance.enabled && table_->money.bankBalance < 10000) {
+      const double before = table_->money.bankBalance, debtBefore = table_->money.debt;
       const double wanted = chance(0.1) ? 10001 - before : amount(0, 10000 - before);
       click(table_->mnuItemAddBalance);
       type(wanted);
       click(table_->Command2);
       if (before + wanted > 10000) {
         ++counts_.refusedLoans;
-        if (table_->bankBalance != before || table_->debt != debtBefore || !table_->Command2.visible)
+        if (table_->money.bankBalance != before || table_->money.debt != debtBefore ||
+            !table_->Command2.visible)
           fault(deal_, "loan not refused");
         type(0);
         click(table_->Command2);
       } else {
         ++counts_.loans;
-        if (table_->bankBalance != before + wanted ||
-            table_->debt != std::min(debtBefore + wanted, 1000000.0))
+        if (table_->money.bankBalance != before + wanted ||
+            table_->money.debt != std::min(debtBefore + wanted, 1000000.0))
           fault(deal_, "loan moved the wrong amounts");
       }
       if (table_->Command2.visible || table_->Label16.caption != "Bet")
         fault(deal_, "the loan entry stayed open");
     }
-    if (table_->mnuItemPayDebt.enabled && table_->debt > 0 && table_->bankBalance > 1 && chance(0.05)) {
-      const double before = table_->bankBalance, debtBefore = table_->debt;
+    if (table_->mnuItemPayDebt.enabled && table_->money.debt > 0 && table_->money.bankBalance > 1 &&
+        chance(0.05)) {
+      const double before = table_->money.bankBalance, debtBefore = table_->money.debt;
       const double wanted =
           chance(0.2) ? std::max(before, debtBefore + 1) : amount(0, std::min(before - 1, debtBefore));
       click(table_->mnuItemPayDebt);
@@ -185,12 +187,13 @@ class Session {
       click(table_->Command2);
       if (debtBefore - wanted < 0 || before - wanted < 1) {
         ++counts_.refusedPayments;
-        if (table_->bankBalance != before || table_->debt != debtBefore) fault(deal_, "payment not refused");
+        if (table_->money.bankBalance != before || table_->money.debt != debtBefore)
+          fault(deal_, "payment not refused");
         type(0);
         click(table_->Command2);
       } else {
         ++counts_.payments;
-        if (table_->bankBalance != before - wanted || table_->debt != debtBefore - wanted)
+        if (table_->money.bankBalance != before - wanted || table_->money.debt != debtBefore - wanted)
           fault(deal_, "payment moved the wrong amounts");
       }
       if (table_->Command2.visible) fault(deal_, "the payment entry stayed open");
@@ -201,17 +204,17 @@ class Session {
 
   void playOneDeal() {
     Stakes s;
-    const double before = table_->bankBalance;
+    const double before = table_->money.bankBalance;
     if (before < 1) {
       // A bet the bank cannot cover changes nothing.
       type(1);
       click(table_->Command1);
-      if (table_->Command3.enabled || table_->bankBalance != before)
+      if (table_->Command3.enabled || table_->money.bankBalance != before)
         fault(deal_, "a bet above the bank was dealt");
       ++counts_.refusedDeals;
       return;
     }
-    s.bet = amount(1, std::min(table_->bankBalance, 500.0));
+    s.bet = amount(1, std::min(table_->money.bankBalance, 500.0));
     s.first = s.bet;
     type(s.bet);
     click(table_->Command1);
@@ -226,13 +229,13 @@ class Session {
   }
 
   void playerStep(Stakes& s) {
-    const bool second = table_->activeHand == 2;
-    const double total = second ? table_->secondHandTotal : table_->firstHandTotal;
+    const bool second = table_->play.activeHand == 2;
+    const double total = second ? table_->play.secondHandTotal : table_->play.firstHandTotal;
     if (table_->Command12.visible && table_->Command12.enabled && chance(0.5)) {
       click(table_->Command12);
       if (table_->Label16.caption != "Ins") return;  // a 21 settles at once
       // Half the hand's stake, as far as the bank covers it beside the stake.
-      const double limit = std::min(std::floor(s.first * 0.5), table_->bankBalance - s.first);
+      const double limit = std::min(std::floor(s.first * 0.5), table_->money.bankBalance - s.first);
       if (chance(0.1)) {
         type(limit + 1);
         click(table_->Command2);
@@ -241,15 +244,16 @@ class Session {
       s.insurance = amount(0, limit);
       type(s.insurance);
       click(table_->Command2);
-      if (table_->Label16.caption != "Bet" || table_->bet != s.bet) fault(deal_, "insurance not completed");
+      if (table_->Label16.caption != "Bet" || table_->entry.bet != s.bet)
+        fault(deal_, "insurance not completed");
       ++counts_.insurances;
       return;
     }
     if (table_->Command14.enabled && table_->Command14.visible && chance(0.7)) {
       // Both stakes, and the insurance that each hand then settles.
-      const bool covered = s.first + std::nearbyint(s.first) + 2 * s.insurance <= table_->bankBalance;
+      const bool covered = s.first + std::nearbyint(s.first) + 2 * s.insurance <= table_->money.bankBalance;
       click(table_->Command14);
-      if (table_->isSplit != covered) fault(deal_, "split against the bank rule");
+      if (table_->play.isSplit != covered) fault(deal_, "split against the bank rule");
       if (covered) {
         s.second = std::nearbyint(s.first);
         ++counts_.splits;
@@ -257,7 +261,7 @@ class Session {
       return;
     }
     if (table_->Command13.enabled && chance(0.04)) {
-      if (!table_->isSplit)
+      if (!table_->play.isSplit)
         s.singleSurrendered = true;
       else if (second)
         s.secondSurrendered = true;
@@ -272,11 +276,11 @@ class Session {
       // beside the other hand and the insurance.
       const double stake = second ? s.second : s.first;
       double others = s.insurance;
-      if (table_->isSplit) {
+      if (table_->play.isSplit) {
         others += second ? (s.firstSurrendered ? std::floor(s.first * 0.5) : s.first + s.insurance)
                          : s.second + s.insurance;
       }
-      const double most = std::min(2 * stake, table_->bankBalance - others);
+      const double most = std::min(2 * stake, table_->money.bankBalance - others);
       click(table_->Command11);
       if (table_->Label16.caption != "D-D") return;
       if (chance(0.1)) {
@@ -309,25 +313,26 @@ class Session {
     if (s.singleSurrendered) {
       expected = -std::floor(s.first * 0.5);
     } else {
-      const double d = countedTotal(table_->dealerCards, true);
-      const int dealerCards = cardCount(table_->dealerCards);
+      const double d = countedTotal(table_->play.dealerCards, true);
+      const int dealerCards = cardCount(table_->play.dealerCards);
       if (s.firstSurrendered) expected -= std::floor(s.first * 0.5);
       if (s.secondSurrendered) expected -= std::floor(s.second * 0.5);
-      const double h1 = countedTotal(table_->firstHandCards, false);
-      const int n1 = cardCount(table_->firstHandCards);
+      const double h1 = countedTotal(table_->play.firstHandCards, false);
+      const int n1 = cardCount(table_->play.firstHandCards);
       if (!s.firstSurrendered) expected += handPayment(h1, n1, s.first, d, dealerCards, s.insurance);
-      if (table_->isSplit && !s.secondSurrendered)
-        expected += handPayment(countedTotal(table_->secondHandCards, false),
-                                cardCount(table_->secondHandCards), s.second, d, dealerCards, s.insurance);
+      if (table_->play.isSplit && !s.secondSurrendered)
+        expected +=
+            handPayment(countedTotal(table_->play.secondHandCards, false),
+                        cardCount(table_->play.secondHandCards), s.second, d, dealerCards, s.insurance);
       counts_.naturals += h1 == 21 && n1 == 2;
     }
-    if (table_->bankBalance != before + expected)
-      fault(deal_, "bank " + platform::plainForm(table_->bankBalance) + ", expected " +
+    if (table_->money.bankBalance != before + expected)
+      fault(deal_, "bank " + platform::plainForm(table_->money.bankBalance) + ", expected " +
                        platform::plainForm(before + expected) + " (before " + platform::plainForm(before) +
                        ")");
-    if (table_->Label14.caption != platform::plainForm(table_->bankBalance))
+    if (table_->Label14.caption != platform::plainForm(table_->money.bankBalance))
       fault(deal_, "Label14 shows another bank");
-    if (table_->bet != 0 || table_->Text1.text() != "0") fault(deal_, "the bet box was not cleared");
+    if (table_->entry.bet != 0 || table_->Text1.text() != "0") fault(deal_, "the bet box was not cleared");
   }
 
   // Clicks, then checks the cards that came out of the deck in that click.
@@ -344,7 +349,7 @@ class Session {
     std::set<std::string> distinct(deck_.begin(), deck_.end());
     if (deck_.size() != 52 || distinct.size() != 52 || distinct.count("") != 0)
       fault(deal_, "the deck does not hold 52 different cards");
-    position_ = table_->deckPosition;
+    position_ = table_->deck.deckPosition;
     shuffles_ = random_.shuffles;
   }
 
@@ -365,16 +370,17 @@ class Session {
       counts_.cards += static_cast<long>(drawn.size());
       rememberDeck();
       drawn.clear();
-      for (int row = 1; row <= table_->deckPosition; ++row)
+      for (int row = 1; row <= table_->deck.deckPosition; ++row)
         drawn.push_back(deck_[static_cast<std::size_t>(row)]);
     } else {
       for (int row = 0; row < table_->MSFlexGrid1.rows(); ++row)
         if (table_->MSFlexGrid1.textMatrix(row, 1) != old[static_cast<std::size_t>(row)])
           fault(deal_, "the deck changed without a shuffle");
-      if (table_->deckPosition < oldPosition) fault(deal_, "the deck position went back without a shuffle");
-      for (int row = oldPosition + 1; row <= table_->deckPosition; ++row)
+      if (table_->deck.deckPosition < oldPosition)
+        fault(deal_, "the deck position went back without a shuffle");
+      for (int row = oldPosition + 1; row <= table_->deck.deckPosition; ++row)
         drawn.push_back(old[static_cast<std::size_t>(row)]);
-      position_ = table_->deckPosition;
+      position_ = table_->deck.deckPosition;
     }
     for (const std::string& code : drawn)
       if (!drawnSinceShuffle_.insert(code).second) fault(deal_, code + " drawn twice between shuffles");

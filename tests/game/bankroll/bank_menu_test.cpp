@@ -27,8 +27,8 @@ class MoneyEntryTest : public TableTest, public ::testing::WithParamInterface<Mo
 
 TEST_P(MoneyEntryTest, DoneAppliesTheLimits) {
   const MoneyCase& c = GetParam();
-  t.bankBalance = c.bank;
-  t.debt = c.debt;
+  t.money.bankBalance = c.bank;
+  t.money.debt = c.debt;
   t.mnuItemAddBalance.enabled = t.mnuItemPayDebt.enabled = true;
   (c.payment ? t.mnuItemPayDebt : t.mnuItemAddBalance).click();
   const std::string mode = c.payment ? "Pay" : "Debt";
@@ -36,8 +36,8 @@ TEST_P(MoneyEntryTest, DoneAppliesTheLimits) {
   typeBet(c.amount);
   t.Command2.click();
 
-  EXPECT_EQ(t.bankBalance, c.bankAfter);
-  EXPECT_EQ(t.debt, c.debtAfter);
+  EXPECT_EQ(t.money.bankBalance, c.bankAfter);
+  EXPECT_EQ(t.money.debt, c.debtAfter);
   if (c.accepted) {
     EXPECT_EQ(t.Label16.caption, "Bet");
     EXPECT_EQ(t.Text1.text(), "0");
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing_support::RowName());
 
 TEST_F(BankMenuTest, PayDebtShowsWhatIsOwed) {
-  t.debt = 1500;
+  t.money.debt = 1500;
   t.mnuItemPayDebt.enabled = true;
   t.mnuItemPayDebt.click();
   EXPECT_TRUE(t.Label13.visible);
@@ -89,7 +89,7 @@ TEST_F(BankMenuTest, PayDebtWithoutADebtOnlyTurnsItselfOff) {
 }
 
 TEST_F(BankMenuTest, AnAcceptedEntryWithMoneyInTheBankOffersAPayment) {
-  t.bankBalance = 0;
+  t.money.bankBalance = 0;
   t.mnuItemAddBalance.enabled = true;
   t.mnuItemPayDebt.enabled = false;
   t.mnuItemAddBalance.click();
@@ -100,25 +100,25 @@ TEST_F(BankMenuTest, AnAcceptedEntryWithMoneyInTheBankOffersAPayment) {
 }
 
 TEST_F(BankMenuTest, ClearedDebtLeavesPayDebtOnUntilClickedAgain) {
-  t.debt = 100;
+  t.money.debt = 100;
   t.mnuItemPayDebt.enabled = true;
   t.mnuItemPayDebt.click();
   typeBet("100");
   t.Command2.click();
-  EXPECT_EQ(t.debt, 0);
+  EXPECT_EQ(t.money.debt, 0);
   EXPECT_TRUE(t.mnuItemPayDebt.enabled);
   t.mnuItemPayDebt.click();
   EXPECT_FALSE(t.mnuItemPayDebt.enabled);
 }
 
 TEST_F(BankMenuTest, APaymentDuringADealGivesBackThePlayersActionsOnly) {
-  t.debt = 100;
+  t.money.debt = 100;
   t.mnuItemPayDebt.enabled = true;
   deal(10, {"10C", "9D", "7H", "5S"});
   t.mnuItemPayDebt.click();
   typeBet("50");
   t.Command2.click();
-  EXPECT_EQ(t.bet, 0);
+  EXPECT_EQ(t.entry.bet, 0);
   EXPECT_TRUE(t.Command3.enabled);
   EXPECT_TRUE(t.Command4.enabled);
   EXPECT_TRUE(t.Command11.enabled);
@@ -129,7 +129,7 @@ TEST_F(BankMenuTest, APaymentDuringADealGivesBackThePlayersActionsOnly) {
 TEST_F(BankMenuTest, ADepositBetweenDealsLeavesTheSettledHandAlone) {
   deal(10, {"10C", "9D", "7H", "5S"});
   t.Command4.click();
-  const double settled = t.bankBalance;
+  const double settled = t.money.bankBalance;
   t.mnuItemAddBalance.enabled = true;
   t.mnuItemAddBalance.click();
   typeBet("100");
@@ -139,7 +139,7 @@ TEST_F(BankMenuTest, ADepositBetweenDealsLeavesTheSettledHandAlone) {
   EXPECT_FALSE(t.Command4.enabled);
   EXPECT_FALSE(t.Command11.enabled);
   t.Command4.click();
-  EXPECT_EQ(t.bankBalance, settled + 100) << "the settled hand is not paid again";
+  EXPECT_EQ(t.money.bankBalance, settled + 100) << "the settled hand is not paid again";
 }
 
 TEST_F(BankMenuTest, AClickOnTheEntryLabelClearsTheAmountInAnEntry) {

@@ -28,7 +28,7 @@ class TypedBetTest : public TableTest, public ::testing::WithParamInterface<Type
 TEST_P(TypedBetTest, BoxAlwaysShowsTheBet) {
   const TypedCase& c = GetParam();
   typeBet(c.typed);
-  EXPECT_EQ(t.bet, c.bet);
+  EXPECT_EQ(t.entry.bet, c.bet);
   EXPECT_EQ(t.Text1.text(), c.shown);
 }
 
@@ -60,7 +60,7 @@ TEST_P(ChipTest, ChipsAddOrSubtractWithoutGoingBelowZero) {
   for (int chip : c.chips)
     t.chips()[static_cast<std::size_t>(chip)]->click();
   EXPECT_EQ(t.Text1.text(), c.shown);
-  EXPECT_EQ(t.bet, std::stod(c.shown));
+  EXPECT_EQ(t.entry.bet, std::stod(c.shown));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -80,7 +80,7 @@ TEST_F(BetEntryTest, ClickOnTheEntryLabelClearsTheAmountInAnyMode) {
     t.Label16.caption = mode;
     typeBet("75");
     t.Label16.click();
-    EXPECT_EQ(t.bet, 0) << mode;
+    EXPECT_EQ(t.entry.bet, 0) << mode;
     EXPECT_EQ(t.Text1.text(), "0") << mode;
   }
 }
@@ -99,7 +99,7 @@ TEST_F(BetEntryTest, ChipsAreDisabledDuringADeal) {
   stack({"10C", "10D", "8H", "13S"});
   t.Command1.click();
   t.Command10.click();
-  EXPECT_EQ(t.bet, 10);
+  EXPECT_EQ(t.entry.bet, 10);
 }
 
 }  // namespace

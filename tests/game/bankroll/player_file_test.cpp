@@ -40,8 +40,8 @@ class PlayerFileTest : public TableTest {
 
 TEST_F(PlayerFileTest, FirstStartWritesTheDefaults) {
   EXPECT_EQ(playerFileBytes(), "3000\r\n0\r\n");
-  EXPECT_EQ(t.bankBalance, 3000);
-  EXPECT_EQ(t.debt, 0);
+  EXPECT_EQ(t.money.bankBalance, 3000);
+  EXPECT_EQ(t.money.debt, 0);
   EXPECT_EQ(t.Label14.caption, "3000");
 }
 
@@ -60,8 +60,8 @@ TEST_P(LoadPlayerFileTest, ReadsByTheLeadingNumberOrTakesTheDefaults) {
   const LoadCase& c = GetParam();
   putPlayerFile(c.bytes);
   const auto table = restart();
-  EXPECT_EQ(table->bankBalance, c.bank);
-  EXPECT_EQ(table->debt, c.debt);
+  EXPECT_EQ(table->money.bankBalance, c.bank);
+  EXPECT_EQ(table->money.debt, c.debt);
   EXPECT_EQ(table->Label14.caption, platform::plainForm(c.bank));
   EXPECT_EQ(playerFileBytes(), c.rewritten ? "3000\r\n0\r\n" : c.bytes);
 }
@@ -110,20 +110,20 @@ INSTANTIATE_TEST_SUITE_P(Money, StartupMenuTest,
                          testing_support::RowName());
 
 TEST_F(PlayerFileTest, ExitSavesBalanceAndDebtAndTheNextStartReadsThem) {
-  t.bankBalance = 2512.5;
-  t.debt = 0;
+  t.money.bankBalance = 2512.5;
+  t.money.debt = 0;
   t.mnuItemExit.click();
   EXPECT_EQ(playerFileBytes(), " 2512.5\r\n 0\r\n");
   EXPECT_EQ(host.endRequests, 1);
   EXPECT_TRUE(host.messages.empty());
   const auto table = restart();
-  EXPECT_EQ(table->bankBalance, 2512.5);
-  EXPECT_EQ(table->debt, 0);
+  EXPECT_EQ(table->money.bankBalance, 2512.5);
+  EXPECT_EQ(table->money.debt, 0);
 }
 
 TEST_F(PlayerFileTest, ExitWritesANegativeBalanceWithItsSign) {
-  t.bankBalance = -10;
-  t.debt = 1000000;
+  t.money.bankBalance = -10;
+  t.money.debt = 1000000;
   t.mnuItemExit.click();
   EXPECT_EQ(playerFileBytes(), "-10\r\n 1000000\r\n");
 }
@@ -163,8 +163,8 @@ class UnreadablePlayerFileTest : public PlayerFileTest, public ::testing::WithPa
 };
 
 TEST_P(UnreadablePlayerFileTest, StartsWithTheDefaultsAndSaysWhyOnce) {
-  EXPECT_EQ(table->bankBalance, 3000);
-  EXPECT_EQ(table->debt, 0);
+  EXPECT_EQ(table->money.bankBalance, 3000);
+  EXPECT_EQ(table->money.debt, 0);
   EXPECT_EQ(table->Label14.caption, "3000");
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].find(playerFilePath(t).string()), std::string::npos) << host.messages[0];
@@ -175,7 +175,7 @@ TEST_P(UnreadablePlayerFileTest, StartsWithTheDefaultsAndSaysWhyOnce) {
 TEST_P(UnreadablePlayerFileTest, LeavingAsksAndCancelKeepsTheFile) {
   host.messages.clear();
   host.answers = {platform::MessageAnswer::Cancel};
-  table->bankBalance = 4200;
+  table->money.bankBalance = 4200;
   table->mnuItemExit.click();
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].find("Replace that file"), std::string::npos) << host.messages[0];
@@ -203,7 +203,7 @@ TEST_F(PlayerFileTest, AFileWithoutReadPermissionIsKeptUntilThePlayerAgrees) {
   std::filesystem::permissions(playerFilePath(t), std::filesystem::perms::none);
   host.messages.clear();
   auto table = restart();
-  EXPECT_EQ(table->bankBalance, 3000);
+  EXPECT_EQ(table->money.bankBalance, 3000);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_NE(host.messages[0].find("Permission denied"), std::string::npos) << host.messages[0];
 
@@ -217,7 +217,7 @@ TEST_F(PlayerFileTest, LeavingWithOkReplacesAnUnreadableFile) {
   std::filesystem::remove(playerFilePath(t));
   ASSERT_EQ(::mkfifo(playerFilePath(t).c_str(), 0600), 0);
   auto table = restart();
-  table->bankBalance = 4200;
+  table->money.bankBalance = 4200;
   host.answers = {platform::MessageAnswer::Ok};
   table->mnuItemExit.click();
   EXPECT_EQ(playerFileBytes(), " 4200\r\n 0\r\n");
@@ -225,8 +225,8 @@ TEST_F(PlayerFileTest, LeavingWithOkReplacesAnUnreadableFile) {
 
 // Closing the window by the desktop saves as File > Exit does.
 TEST_F(PlayerFileTest, ClosingTheWindowSavesTheSession) {
-  t.bankBalance = 3150;
-  t.debt = 200;
+  t.money.bankBalance = 3150;
+  t.money.debt = 200;
   ASSERT_TRUE(t.onQueryUnload);
   EXPECT_TRUE(t.onQueryUnload()) << "the window may close";
   EXPECT_EQ(playerFileBytes(), " 3150\r\n 200\r\n");
