@@ -92,27 +92,26 @@ void checkMove(const Before& before, const game::Table& t, bool doneClicked, boo
   const auto withinBounds = [](double debt) { return debt >= 0 && debt <= kDebtLimit; };
   if (withinBounds(before.debt)) FUZZ_CHECK(withinBounds(t.money.debt));
   const double moved = t.money.bankBalance - before.bank;
-  if (moved == 0) {
-    FUZZ_CHECK(t.money.debt == before.debt);
-    return;
-  }
   // A bank that was not negative never becomes so.
   if (before.bank >= 0) FUZZ_CHECK(t.money.bankBalance >= 0);
   if (doneClicked && before.mode == "Debt") {
-    FUZZ_CHECK(moved > 0 && t.money.bankBalance <= kBankLimit);
+    // The debt grows by the deposit, up to its cap (which also takes down a
+    // debt beyond it that a player file held).
+    FUZZ_CHECK(moved >= 0 && (moved == 0 || t.money.bankBalance <= kBankLimit));
     FUZZ_CHECK(near(t.money.debt, std::min(before.debt + moved, kDebtLimit)));
     return;
   }
   if (doneClicked && before.mode == "Pay") {
-    FUZZ_CHECK(moved < 0 && t.money.bankBalance >= 1);
+    FUZZ_CHECK(moved <= 0 && (moved == 0 || t.money.bankBalance >= 1));
     FUZZ_CHECK(near(t.money.debt, before.debt + moved));
     return;
   }
+  FUZZ_CHECK(t.money.debt == before.debt);
+  if (moved == 0) return;
   // Otherwise only the end of a deal moves money: a settlement or a
   // surrender, by no more than the stakes (as they stood at the end) and the
   // insurance of each hand. A natural settles in the click that deals it.
   FUZZ_CHECK((before.dealInPlay || dealClicked) && !t.play.dealInPlay);
-  FUZZ_CHECK(t.money.debt == before.debt);
   const double hands = t.play.isSplit ? 2 : 1;
   const double stakes = t.stakes.handBet + (t.play.isSplit ? t.stakes.secondHandBet : 0);
   const double most = stakes + before.insuranceBet * hands;
