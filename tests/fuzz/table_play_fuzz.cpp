@@ -103,7 +103,9 @@ void checkMove(const Before& before, const game::Table& t, bool doneClicked, boo
   }
   if (doneClicked && before.mode == "Pay") {
     FUZZ_CHECK(moved <= 0 && (moved == 0 || t.money.bankBalance >= 1));
-    FUZZ_CHECK(near(t.money.debt, before.debt + moved));
+    // Beyond fifteen digits (a player file may hold such a bank) a payment
+    // is lost in the bank's rounding; the game shows no more digits anyway.
+    if (std::fabs(before.bank) < 1e15) FUZZ_CHECK(near(t.money.debt, before.debt + moved));
     return;
   }
   FUZZ_CHECK(t.money.debt == before.debt);
