@@ -95,10 +95,11 @@ void checkMove(const Before& before, const game::Table& t, bool doneClicked, boo
   // A bank that was not negative never becomes so.
   if (before.bank >= 0) FUZZ_CHECK(t.money.bankBalance >= 0);
   if (doneClicked && before.mode == "Debt") {
-    // The debt grows by the deposit, up to its cap (which also takes down a
-    // debt beyond it that a player file held).
+    // Refused, or the debt grows by the deposit up to its cap (which also
+    // takes down a debt beyond it that a player file held).
     FUZZ_CHECK(moved >= 0 && (moved == 0 || t.money.bankBalance <= kBankLimit));
-    FUZZ_CHECK(near(t.money.debt, std::min(before.debt + moved, kDebtLimit)));
+    const bool refused = moved == 0 && t.money.debt == before.debt;
+    FUZZ_CHECK(refused || near(t.money.debt, std::min(before.debt + moved, kDebtLimit)));
     return;
   }
   if (doneClicked && before.mode == "Pay") {
