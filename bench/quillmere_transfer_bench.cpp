@@ -25,10 +25,10 @@
 
 #include "support/headless_host.h"
 #include "support/timing.h"
+#include "transfer/control/inet.h"
 #include "transfer/local/ftp.h"
 #include "transfer/local/ftp_startup.h"
 #include "transfer/remote/browse.h"
-#include "transfer/remote/inet.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "fuzz_check.h"
 #include "support/fake_host.h"
+#include "transfer/control/ftp_address.h"
+#include "transfer/control/transfer_error.h"
 #include "transfer/local/ftp.h"
 #include "transfer/remote/connection_settings.h"
-#include "transfer/remote/ftp_address.h"
-#include "transfer/remote/transfer_error.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "transfer/local/ftp_events.h"
 
+#include "transfer/control/inet.h"
+#include "transfer/local/address_change.h"
 #include "transfer/local/change_folder.h"
 #include "transfer/local/file_type_filter.h"
 #include "transfer/local/filter_file.h"
@@ -9,7 +11,6 @@
 #include "transfer/remote/browse.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/download.h"
-#include "transfer/remote/inet.h"
 #include "transfer/remote/upload.h"
 #include "transfer/remote/user_settings.h"
 
@@ -28,7 +29,7 @@ void connectFtpEvents(FTP& f) {
     if (state == kStateResponseCompleted || state == kStateError) f.Timer1.interval = 0;
   };
   f.mnuItemChangeLocal.onClick = [&f] { showChangeFolder(f); };
-  f.mnuItemUserSettings.onClick = [&f] { showUserSettings(f); };
+  f.mnuItemUserSettings.onClick = [&f] { showUserSettings(f.userSettings); };
   f.Command2.onClick = [&f] { applyFilter(f); };
   f.mnuItemSwitchRemote.onClick = [&f] { switchServerType(f); };
   f.mnuItemSaveList.onClick = [&f] { saveDirectoryList(f); };

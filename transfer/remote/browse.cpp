@@ -2,11 +2,11 @@
 
 #include "platform/host.h"
 #include "platform/text_number.h"
+#include "transfer/control/transfer_error.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
 #include "transfer/remote/network_drive.h"
 #include "transfer/remote/remote_name.h"
-#include "transfer/remote/transfer_error.h"
 #include "transfer/remote/transfer_steps.h"
 
 namespace transfer {
@@ -15,7 +15,7 @@ namespace {
 using platform::MessageAnswer;
 using platform::MessageButtons;
 
-void stepInto(FTP& f, const std::string& entry) {
+void stepInto(FtpWindow& f, const std::string& entry) {
   ++f.remoteDepth;
   const auto depth = static_cast<std::size_t>(f.remoteDepth);
   if (f.remotePathParts.size() <= depth) f.remotePathParts.resize(depth + 1);
@@ -23,7 +23,7 @@ void stepInto(FTP& f, const std::string& entry) {
 }
 
 // Asks before repeating; cannot-connect ends the click at once.
-bool askToRepeat(FTP& f, int error) {
+bool askToRepeat(FtpWindow& f, int error) {
   if (error == kCannotConnect) return false;
   const std::string title = "Error " + platform::signedForm(error) + " Found";
   return f.host.messageBox("Continue?", MessageButtons::OkCancel, title) == MessageAnswer::Ok;
@@ -51,7 +51,7 @@ std::string remoteChild(const std::string& directory, const std::string& entry) 
   return directory + (directory.empty() ? "/" : "") + entry;
 }
 
-void command4Click(FTP& f) {
+void command4Click(FtpWindow& f) {
   f.Combo1.setText("All");
   if (f.inNetworkMode()) {
     listNetworkFolder(f);

@@ -5,7 +5,6 @@
 #include "platform/text_case.h"
 #include "platform/text_file.h"
 #include "platform/text_number.h"
-#include "transfer/local/change_folder.h"
 
 namespace transfer {
 namespace {
@@ -25,11 +24,11 @@ double validPort(double port) {
 
 }  // namespace
 
-std::filesystem::path settingsFilePath(const FTP& f) {
+std::filesystem::path settingsFilePath(const FtpWindow& f) {
   return f.dataFolder / "user.db";
 }
 
-void loadSettings(FTP& f) {
+void loadSettings(FtpWindow& f) {
   const auto lines = platform::readLines(settingsFilePath(f), kSettingsLines);
   if (!lines || lines->size() < kSettingsLines) {
     f.serverAddress.clear();
@@ -52,23 +51,23 @@ void loadSettings(FTP& f) {
   f.port = validPort(platform::leadingNumber((*lines)[5]));
 }
 
-bool saveSettings(FTP& f) {
+bool saveSettings(FtpWindow& f) {
   return platform::writeLinesReplacing(
       settingsFilePath(f),
       {f.serverAddress, f.Text1.text(), f.networkFolder, f.userName, f.password, platform::plainForm(f.port)},
       {}, kOwnerOnly);
 }
 
-std::string credentials(const FTP& f) {
+std::string credentials(const FtpWindow& f) {
   if (platform::upperCase(f.userName) == "ANONYMOUS") return {};
   return f.userName + ":" + f.password + "@";
 }
 
-std::string transferAddress(const FTP& f) {
+std::string transferAddress(const FtpWindow& f) {
   return "ftp://" + credentials(f) + f.txtURLbox.text();
 }
 
-std::string startupAddress(const FTP& f) {
+std::string startupAddress(const FtpWindow& f) {
   const std::string& address = f.txtURLbox.text();
   return (startsWithFtp(address) ? "" : "ftp://") + credentials(f) + address;
 }
@@ -78,18 +77,15 @@ std::string withoutTrailingSlash(std::string text) {
   return text;
 }
 
-void command6Click(FTP& f) {
-  if (f.inFtpMode()) {
-    f.serverAddress = f.txtURLbox.text();
-    if (f.serverAddress.empty()) {
-      f.txtURLbox.setText(f.connectUrl);
-      return;
-    }
-    f.serverAddress = withoutTrailingSlash(f.serverAddress);
-    f.connectUrl = startsWithFtp(f.serverAddress) ? f.serverAddress : transferAddress(f);
+bool takeServerAddress(FtpWindow& f) {
+  f.serverAddress = f.txtURLbox.text();
+  if (f.serverAddress.empty()) {
+    f.txtURLbox.setText(f.connectUrl);
+    return false;
   }
-  if (f.inNetworkMode()) showChangeFolder(f);
-  saveSettings(f);
+  f.serverAddress = withoutTrailingSlash(f.serverAddress);
+  f.connectUrl = startsWithFtp(f.serverAddress) ? f.serverAddress : transferAddress(f);
+  return true;
 }
 
 }  // namespace transfer

@@ -24,7 +24,7 @@ constexpr int kMaxFolderLevels = 32;
 // One click's run, with the counts and failures it collects on its way.
 class Download {
  public:
-  explicit Download(FTP& f) : f_(f), report_(f) {}
+  explicit Download(FtpWindow& f) : f_(f), report_(f) {}
 
   void run() {
     prepareControl(f_);
@@ -147,7 +147,7 @@ class Download {
     f_.ProgressBar1.progress = std::clamp(static_cast<int>((position_ + share) * 100 / entryCount_), 0, 100);
   }
 
-  FTP& f_;
+  FtpWindow& f_;
   TransferReport report_;
   std::string url_;
   int blanks_ = 0;
@@ -157,7 +157,7 @@ class Download {
 
 }  // namespace
 
-void command1Click(FTP& f) {
+void command1Click(FtpWindow& f) {
   if (f.listShowsLocal) return;
   if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToLocal);
   if (!f.inFtpMode()) return;

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/host.h"
+#include "transfer/control/transfer_error.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/remote_name.h"
-#include "transfer/remote/transfer_error.h"
 
 namespace transfer {
 namespace {

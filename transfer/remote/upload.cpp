@@ -13,7 +13,7 @@
 
 namespace transfer {
 
-void command3Click(FTP& f) {
+void command3Click(FtpWindow& f) {
   if (!f.listShowsLocal) return;
   if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToRemote);
   if (!f.inFtpMode()) return;

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "platform/text_number.h"
-#include "transfer/local/ftp.h"
 #include "transfer/remote/connection_settings.h"
+#include "transfer/remote/ftp_window.h"
 
 namespace transfer {
 namespace {
@@ -20,7 +20,7 @@ constexpr FontSpec kFont{9.75, false, false};
 
 }  // namespace
 
-UserSettings::UserSettings(FTP& owner_)
+UserSettings::UserSettings(FtpWindow& owner_)
     : owner(owner_),
       Label1(ControlKind::Label, "Label1", {240, 240, 2295, 255}),
       Text1(ControlKind::TextBox, "Text1", {240, 480, 3375, 285}),
@@ -56,9 +56,9 @@ UserSettings::UserSettings(FTP& owner_)
   Picture1.onClick = [this] { userSettingsPictureClick(*this); };
 }
 
-void showUserSettings(FTP& f) {
-  userSettingsLoad(f.userSettings);
-  f.host.showModal(f.userSettings);
+void showUserSettings(UserSettings& d) {
+  userSettingsLoad(d);
+  d.owner.host.showModal(d);
 }
 
 void userSettingsLoad(UserSettings& d) {

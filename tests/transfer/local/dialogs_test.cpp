@@ -3,8 +3,8 @@
 #include <ostream>
 #include <string>
 
-#include "ftp_fixture.h"
 #include "support/row_name.h"
+#include "transfer/ftp_fixture.h"
 #include "transfer/local/change_folder.h"
 #include "transfer/remote/user_settings.h"
 

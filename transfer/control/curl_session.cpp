@@ -1,4 +1,4 @@
-#include "transfer/remote/curl_session.h"
+#include "transfer/control/curl_session.h"
 
 #include <sys/select.h>
 

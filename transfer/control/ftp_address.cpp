@@ -1,4 +1,4 @@
-#include "transfer/remote/ftp_address.h"
+#include "transfer/control/ftp_address.h"
 
 #include <curl/curl.h>
 
@@ -6,26 +6,15 @@
 #include <memory>
 #include <string_view>
 
-#include "transfer/remote/transfer_error.h"
+#include "platform/text_case.h"
+#include "platform/text_chars.h"
+#include "transfer/control/transfer_error.h"
 
 namespace transfer {
 namespace {
 
 [[noreturn]] void malformed(const std::string& why) {
   throw TransferError(kBadUrl, "The URL is malformed: " + why + ".");
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
-bool isControl(unsigned char c) {
-  return c < 0x20 || c == 0x7f;
 }
 
 bool isUnreservedOrAllowed(unsigned char c) {
@@ -41,7 +30,7 @@ std::string encodePath(std::string_view path) {
   std::string encoded;
   for (char ch : path) {
     const auto c = static_cast<unsigned char>(ch);
-    if (isControl(c)) malformed("the path holds a control character");
+    if (platform::isControlCharacter(ch)) malformed("the path holds a control character");
     if (isUnreservedOrAllowed(c)) {
       encoded += ch;
     } else {
@@ -71,12 +60,12 @@ struct CurlTextDeleter {
 FtpAddress parseFtpAddress(const std::string& url) {
   // A NUL would cut the URL libcurl sees short; CR and LF would end an FTP
   // command early, in the user name as in the host.
-  if (std::any_of(url.begin(), url.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); }))
+  if (std::any_of(url.begin(), url.end(), platform::isControlCharacter))
     malformed("the address holds a control character");
   std::string rest = url;
   const std::size_t schemeEnd = url.find("://");
   if (schemeEnd != std::string::npos) {
-    if (!equalsNoCase(std::string_view(url).substr(0, schemeEnd), "ftp"))
+    if (!platform::equalIgnoringCase(std::string_view(url).substr(0, schemeEnd), "ftp"))
       malformed("only ftp:// addresses are supported");
     rest = url.substr(schemeEnd + 3);
   }

@@ -9,7 +9,7 @@
 #include <string>
 #include <type_traits>
 
-#include "transfer/remote/transfer_error.h"
+#include "transfer/control/transfer_error.h"
 
 namespace transfer {
 

@@ -5,9 +5,9 @@
 #include <ostream>
 #include <string>
 
-#include "ftp_fixture.h"
 #include "support/bytes.h"
 #include "support/row_name.h"
+#include "transfer/ftp_fixture.h"
 
 namespace transfer::testing {
 namespace {

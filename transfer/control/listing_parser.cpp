@@ -1,8 +1,10 @@
-#include "transfer/remote/listing_parser.h"
+#include "transfer/control/listing_parser.h"
 
 #include <algorithm>
 #include <array>
 #include <vector>
+
+#include "platform/text_case.h"
 
 namespace transfer {
 namespace {
@@ -25,15 +27,6 @@ std::vector<Token> tokens(std::string_view line) {
   return result;
 }
 
-char lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
-}
-
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -53,7 +46,7 @@ bool isMonth(std::string_view text) {
   static constexpr std::array<std::string_view, 12> kMonths = {"jan", "feb", "mar", "apr", "may", "jun",
                                                                "jul", "aug", "sep", "oct", "nov", "dec"};
   return std::any_of(kMonths.begin(), kMonths.end(),
-                     [&](std::string_view m) { return equalsNoCase(text, m); });
+                     [&](std::string_view m) { return platform::equalIgnoringCase(text, m); });
 }
 
 bool isDay(std::string_view text) {
@@ -118,10 +111,11 @@ std::optional<ListingEntry> parseDosLine(std::string_view line) {
   const std::string_view date = t[0].text;
   if (!matches(date, "99-99-99") && !matches(date, "99-99-9999")) return std::nullopt;
   std::string_view time = t[1].text;
-  if (time.size() == 7 && (equalsNoCase(time.substr(5), "AM") || equalsNoCase(time.substr(5), "PM")))
+  if (time.size() == 7 && (platform::equalIgnoringCase(time.substr(5), "AM") ||
+                           platform::equalIgnoringCase(time.substr(5), "PM")))
     time.remove_suffix(2);
   if (!isClock(time)) return std::nullopt;
-  const bool isDirectory = equalsNoCase(t[2].text, "<DIR>");
+  const bool isDirectory = platform::equalIgnoringCase(t[2].text, "<DIR>");
   if (!isDirectory) {
     std::string size(t[2].text);
     std::erase(size, ',');
@@ -150,10 +144,12 @@ std::optional<ListingEntry> parseMlsdLine(std::string_view line) {
     const std::string_view fact = facts.substr(at, end - at);
     at = end + 1;
     const std::size_t equals = fact.find('=');
-    if (equals == std::string_view::npos || !equalsNoCase(fact.substr(0, equals), "type")) continue;
+    if (equals == std::string_view::npos || !platform::equalIgnoringCase(fact.substr(0, equals), "type"))
+      continue;
     const std::string_view type = fact.substr(equals + 1);
-    if (equalsNoCase(type, "cdir") || equalsNoCase(type, "pdir")) return std::nullopt;
-    isDirectory = equalsNoCase(type, "dir");
+    if (platform::equalIgnoringCase(type, "cdir") || platform::equalIgnoringCase(type, "pdir"))
+      return std::nullopt;
+    isDirectory = platform::equalIgnoringCase(type, "dir");
   }
   return ListingEntry{std::string(name), isDirectory};
 }

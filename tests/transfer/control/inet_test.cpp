@@ -1,4 +1,4 @@
-#include "transfer/remote/inet.h"
+#include "transfer/control/inet.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "ftp_test_server.h"
 #include "support/row_name.h"
 #include "support/temp_folder.h"
+#include "transfer/ftp_test_server.h"
 
 namespace transfer {
 namespace {

@@ -1,4 +1,4 @@
-#include "transfer/remote/inet.h"
+#include "transfer/control/inet.h"
 
 #include <curl/curl.h>
 #include <unistd.h>
@@ -16,10 +16,10 @@
 #include <utility>
 #include <variant>
 
-#include "transfer/remote/curl_session.h"
-#include "transfer/remote/ftp_address.h"
-#include "transfer/remote/listing_parser.h"
-#include "transfer/remote/operation.h"
+#include "transfer/control/curl_session.h"
+#include "transfer/control/ftp_address.h"
+#include "transfer/control/listing_parser.h"
+#include "transfer/control/operation.h"
 
 namespace transfer {
 namespace {

@@ -1,10 +1,10 @@
 #include <cmath>
 
-#include "transfer/local/ftp.h"
+#include "transfer/remote/ftp_window.h"
 
 namespace transfer {
 
-void Hold(FTP& f, double seconds) {
+void Hold(FtpWindow& f, double seconds) {
   f.Timer1.enabled = true;
   f.Timer1.interval = static_cast<int>(std::lround(seconds * 1000));
   // The timer's tick, or the transfer control's state event, sets the

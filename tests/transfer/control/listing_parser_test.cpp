@@ -1,4 +1,4 @@
-#include "transfer/remote/listing_parser.h"
+#include "transfer/control/listing_parser.h"
 
 #include <gtest/gtest.h>
 

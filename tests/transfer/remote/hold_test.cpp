@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ftp_fixture.h"
-#include "transfer/remote/inet.h"
+#include "transfer/control/inet.h"
+#include "transfer/ftp_fixture.h"
 
 namespace transfer::testing {
 namespace {

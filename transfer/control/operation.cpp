@@ -1,21 +1,16 @@
-#include "transfer/remote/operation.h"
+#include "transfer/control/operation.h"
 
 #include <functional>
 #include <optional>
 
-#include "transfer/remote/transfer_error.h"
+#include "platform/text_case.h"
+#include "transfer/control/transfer_error.h"
 
 namespace transfer {
 namespace {
 
 [[noreturn]] void unsupported(const std::string& why) {
   throw TransferError(kBadRequest, why);
-}
-
-std::string upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
 }
 
 // The position of the first blank whose halves satisfy `fits`, else of the first blank.
@@ -45,7 +40,7 @@ bool isFile(const std::filesystem::path& path) {
 
 Operation parseOperation(const std::string& text) {
   const std::size_t blank = text.find(' ');
-  const std::string verb = upper(text.substr(0, blank));
+  const std::string verb = platform::upperCase(text.substr(0, blank));
   const std::string arguments = blank == std::string::npos ? std::string() : text.substr(blank + 1);
 
   Operation operation;

@@ -1,4 +1,4 @@
-#include "transfer/remote/ftp_address.h"
+#include "transfer/control/ftp_address.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "support/row_name.h"
-#include "transfer/remote/transfer_error.h"
+#include "transfer/control/transfer_error.h"
 
 namespace transfer {
 namespace {

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "ftp_fixture.h"
+#include "transfer/control/inet.h"
+#include "transfer/ftp_fixture.h"
 #include "transfer/ftp_test_server.h"
-#include "transfer/remote/inet.h"
 
 namespace transfer::testing {
 

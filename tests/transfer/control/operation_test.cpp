@@ -1,4 +1,4 @@
-#include "transfer/remote/operation.h"
+#include "transfer/control/operation.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include "support/row_name.h"
 #include "support/temp_folder.h"
-#include "transfer/remote/transfer_error.h"
+#include "transfer/control/transfer_error.h"
 
 namespace transfer {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <thread>
 
-#include "transfer/remote/transfer_error.h"
+#include "transfer/control/transfer_error.h"
 
 namespace transfer {
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "transfer/local/ftp.h"
+
+namespace transfer {
+
+// Click of Command6, "Change" beside the address box: takes the typed server
+// address, or in network-drive mode opens the folder dialog, and saves the
+// settings.
+void command6Click(FTP& f);
+
+}  // namespace transfer
