@@ -14,6 +14,7 @@
 #include "support/temp_folder.h"
 #include "transfer/local/ftp.h"
 #include "transfer/local/ftp_startup.h"
+#include "transfer/local/quillmere.h"
 #include "transfer/remote/connection_settings.h"
 
 namespace transfer::testing {
@@ -47,7 +48,8 @@ class FtpTest : public ::testing::Test {
   fs::path data_ = root_ / "data";
   fs::path downloads_ = root_ / "Downloads";
   testing_support::FakeHost host;
-  FTP f{host, "/opt/quillmere", data_, downloads_};
+  Quillmere program{host, "/opt/quillmere", data_, downloads_};
+  FTP& f = program.window;
 };
 
 }  // namespace transfer::testing

@@ -1,13 +1,12 @@
 #include "transfer/local/address_change.h"
 
-#include "transfer/local/change_folder.h"
 #include "transfer/remote/connection_settings.h"
 
 namespace transfer {
 
-void command6Click(FTP& f) {
+void command6Click(FTP& f, ChangeFolder& folderDialog) {
   if (f.inFtpMode() && !takeServerAddress(f)) return;
-  if (f.inNetworkMode()) showChangeFolder(f);
+  if (f.inNetworkMode()) showChangeFolder(folderDialog);
   saveSettings(f);
 }
 

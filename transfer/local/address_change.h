@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer/local/change_folder.h"
 #include "transfer/local/ftp.h"
 
 namespace transfer {
@@ -7,6 +8,6 @@ namespace transfer {
 // Click of Command6, "Change" beside the address box: takes the typed server
 // address, or in network-drive mode opens the folder dialog, and saves the
 // settings.
-void command6Click(FTP& f);
+void command6Click(FTP& f, ChangeFolder& folderDialog);
 
 }  // namespace transfer

@@ -1,15 +1,12 @@
 #pragma once
 
 // Quillmere's transfer window: the model of transfer/remote/ftp_window.h laid
-// out as on the screen, with its events wired to the handlers. The two
-// dialogs, ChangeFolder and UserSettings, are forms of their own that act on
-// this one.
+// out as on the screen. The program (quillmere.h) owns it with its two
+// dialogs and the transfer control, and wires their events.
 
 #include <filesystem>
 
-#include "transfer/local/change_folder.h"
 #include "transfer/remote/ftp_window.h"
-#include "transfer/remote/user_settings.h"
 
 namespace transfer {
 
@@ -18,11 +15,8 @@ class FTP : public FtpWindow {
   // `assetFolder` holds the window's pictures, `dataFolder` the settings
   // file; `defaultFolder` is the local folder of a first start and the
   // fallback of a failed listing.
-  FTP(platform::Host& host, const std::filesystem::path& assetFolder, std::filesystem::path dataFolder,
-      std::filesystem::path defaultFolder);
-
-  ChangeFolder changeFolder;
-  UserSettings userSettings;
+  FTP(platform::Host& host, Inet& inet, const std::filesystem::path& assetFolder,
+      std::filesystem::path dataFolder, std::filesystem::path defaultFolder);
 };
 
 }  // namespace transfer

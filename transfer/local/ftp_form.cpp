@@ -1,7 +1,6 @@
 #include "transfer/local/ftp.h"
 
 #include "shared/help/help_menu.h"
-#include "transfer/local/ftp_events.h"
 
 namespace transfer {
 namespace {
@@ -16,11 +15,9 @@ constexpr FontSpec kBoxFont{9.75, false, false};
 
 }  // namespace
 
-FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::filesystem::path dataFolder_,
-         std::filesystem::path defaultFolder_)
-    : FtpWindow(host_, std::move(dataFolder_), std::move(defaultFolder_)),
-      changeFolder(*this),
-      userSettings(*this) {
+FTP::FTP(platform::Host& host_, Inet& inet, const std::filesystem::path& assetFolder,
+         std::filesystem::path dataFolder_, std::filesystem::path defaultFolder_)
+    : FtpWindow(host_, inet, std::move(dataFolder_), std::move(defaultFolder_)) {
   const std::pair<Control*, platform::Twips> places[] = {
       {&Label1, {240, 240, 1455, 255}},        {&txtURLbox, {1800, 240, 2775, 285}},
       {&Command6, {4800, 240, 1095, 285}},     {&Label2, {240, 720, 1455, 255}},
@@ -68,7 +65,6 @@ FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::f
   Combo1.sorted = true;
   Combo1.setText("All");
   Picture1.picture = (assetFolder / "quillmere.BMP").string();
-  userSettings.Picture1.picture = Picture1.picture;
   ProgressBar1.visible = false;
   Timer1.enabled = false;
   for (Control* hidden : {&List2, &Text2, &Text3, &txtNote})
@@ -83,7 +79,6 @@ FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::f
   mnuItemHelp.items = {&mnuItemUserManual, &mnuItemAbout};
   menus = {&mnuItemFile, &mnuItemHelp};
 
-  connectFtpEvents(*this);
   help::connectHelpEvents(mnuItemUserManual, mnuItemAbout, host, help::quillmereHelp(assetFolder));
 }
 

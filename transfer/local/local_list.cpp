@@ -31,12 +31,12 @@ void listLocalFiles(FTP& f) {
     f.List1.clearItems();
     if (!tryListing(f)) f.List1.clearItems();
   }
-  f.listShowsLocal = true;
+  f.run.listShowsLocal = true;
 }
 
-void command7Click(FTP& f) {
+void command7Click(FTP& f, ChangeFolder& folderDialog) {
   if (f.Text1.text().empty()) f.Text1.setText(f.defaultFolder);
-  showChangeFolder(f);
+  showChangeFolder(folderDialog);
   saveSettings(f);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer/local/change_folder.h"
 #include "transfer/local/ftp.h"
 
 namespace transfer {
@@ -9,6 +10,6 @@ namespace transfer {
 void listLocalFiles(FTP& f);
 
 // Click of Command7, "Change" beside the local folder.
-void command7Click(FTP& f);
+void command7Click(FTP& f, ChangeFolder& folderDialog);
 
 }  // namespace transfer

@@ -31,36 +31,37 @@ std::filesystem::path settingsFilePath(const FtpWindow& f) {
 void loadSettings(FtpWindow& f) {
   const auto lines = platform::readLines(settingsFilePath(f), kSettingsLines);
   if (!lines || lines->size() < kSettingsLines) {
-    f.serverAddress.clear();
-    f.networkFolder = f.defaultFolder;
-    f.userName = "anonymous";
-    f.password.clear();
-    f.port = kDefaultPort;
+    f.settings.serverAddress.clear();
+    f.settings.networkFolder = f.defaultFolder;
+    f.settings.userName = "anonymous";
+    f.settings.password.clear();
+    f.settings.port = kDefaultPort;
     f.Text1.setText(f.defaultFolder);
     saveSettings(f);
     f.txtURLbox.setText("");
     return;
   }
-  f.serverAddress = (*lines)[0];
-  f.networkFolder = (*lines)[2];
-  f.userName = (*lines)[3];
-  f.password = (*lines)[4];
-  if (f.inFtpMode()) f.txtURLbox.setText(f.serverAddress);
-  if (f.inNetworkMode()) f.txtURLbox.setText(f.networkFolder);
+  f.settings.serverAddress = (*lines)[0];
+  f.settings.networkFolder = (*lines)[2];
+  f.settings.userName = (*lines)[3];
+  f.settings.password = (*lines)[4];
+  if (f.inFtpMode()) f.txtURLbox.setText(f.settings.serverAddress);
+  if (f.inNetworkMode()) f.txtURLbox.setText(f.settings.networkFolder);
   f.Text1.setText((*lines)[1]);
-  f.port = validPort(platform::leadingNumber((*lines)[5]));
+  f.settings.port = validPort(platform::leadingNumber((*lines)[5]));
 }
 
 bool saveSettings(FtpWindow& f) {
   return platform::writeLinesReplacing(
       settingsFilePath(f),
-      {f.serverAddress, f.Text1.text(), f.networkFolder, f.userName, f.password, platform::plainForm(f.port)},
+      {f.settings.serverAddress, f.Text1.text(), f.settings.networkFolder, f.settings.userName,
+       f.settings.password, platform::plainForm(f.settings.port)},
       {}, kOwnerOnly);
 }
 
 std::string credentials(const FtpWindow& f) {
-  if (platform::upperCase(f.userName) == "ANONYMOUS") return {};
-  return f.userName + ":" + f.password + "@";
+  if (platform::upperCase(f.settings.userName) == "ANONYMOUS") return {};
+  return f.settings.userName + ":" + f.settings.password + "@";
 }
 
 std::string transferAddress(const FtpWindow& f) {
@@ -78,13 +79,14 @@ std::string withoutTrailingSlash(std::string text) {
 }
 
 bool takeServerAddress(FtpWindow& f) {
-  f.serverAddress = f.txtURLbox.text();
-  if (f.serverAddress.empty()) {
-    f.txtURLbox.setText(f.connectUrl);
+  f.settings.serverAddress = f.txtURLbox.text();
+  if (f.settings.serverAddress.empty()) {
+    f.txtURLbox.setText(f.remote.connectUrl);
     return false;
   }
-  f.serverAddress = withoutTrailingSlash(f.serverAddress);
-  f.connectUrl = startsWithFtp(f.serverAddress) ? f.serverAddress : transferAddress(f);
+  f.settings.serverAddress = withoutTrailingSlash(f.settings.serverAddress);
+  f.remote.connectUrl =
+      startsWithFtp(f.settings.serverAddress) ? f.settings.serverAddress : transferAddress(f);
   return true;
 }
 

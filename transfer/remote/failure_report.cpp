@@ -60,7 +60,7 @@ bool TransferReport::settle(const RequestResult& result, const std::string& name
 
 void TransferReport::stopped() {
   f_.ProgressBar1.visible = false;
-  if (f_.ending) return;
+  if (f_.run.ending) return;
   f_.host.messageBox("Stopped.", MessageButtons::Ok);
   if (!failures_.empty()) f_.host.messageBox(failureReport(failures_, true), MessageButtons::Ok);
 }

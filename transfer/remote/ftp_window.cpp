@@ -1,14 +1,12 @@
 #include "transfer/remote/ftp_window.h"
 
-#include "transfer/control/inet.h"
-
 namespace transfer {
 
 using platform::ControlKind;
 
 // Controls are non-copyable, so each is built in place; FTP gives them their
 // places, captions and fonts.
-FtpWindow::FtpWindow(platform::Host& host_, std::filesystem::path dataFolder_,
+FtpWindow::FtpWindow(platform::Host& host_, Inet& inet, std::filesystem::path dataFolder_,
                      std::filesystem::path defaultFolder_)
     : host(host_),
       dataFolder(std::move(dataFolder_)),
@@ -33,7 +31,7 @@ FtpWindow::FtpWindow(platform::Host& host_, std::filesystem::path dataFolder_,
       Text3(ControlKind::TextBox, "Text3", {}),
       txtNote(ControlKind::TextBox, "txtNote", {}),
       Timer1(ControlKind::Timer, "Timer1", {}),
-      Inet1(std::make_unique<Inet>([&host_](std::function<void()> task) { host_.post(std::move(task)); })),
+      Inet1(&inet),
       mnuItemFile("mnuItemFile", "&File"),
       mnuItemChangeLocal("mnuItemChangeLocal", "Change Local Directory"),
       mnuItemUserSettings("mnuItemUserSettings", "Change User Settings"),
@@ -43,7 +41,5 @@ FtpWindow::FtpWindow(platform::Host& host_, std::filesystem::path dataFolder_,
       mnuItemHelp("mnuItemHelp", "&Help"),
       mnuItemUserManual("mnuItemUserManual", "User Manual"),
       mnuItemAbout("mnuItemAbout", "About Quillmere") {}
-
-FtpWindow::~FtpWindow() = default;
 
 }  // namespace transfer

@@ -9,7 +9,6 @@
 // wires its events.
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,35 +31,48 @@ class FtpWindow : public platform::Form {
  public:
   // `dataFolder` holds the settings file; `defaultFolder` is the local folder
   // of a first start and the fallback of a failed listing.
-  FtpWindow(platform::Host& host, std::filesystem::path dataFolder, std::filesystem::path defaultFolder);
-  ~FtpWindow();
+  FtpWindow(platform::Host& host, Inet& inet, std::filesystem::path dataFolder,
+            std::filesystem::path defaultFolder);
 
   platform::Host& host;
   const std::filesystem::path dataFolder;
   const std::string defaultFolder;
 
-  // Connection settings.
-  std::string serverAddress;
-  std::string networkFolder;
-  std::string userName;
-  std::string password;
-  double port = 0;
-  std::string connectUrl;
+  // The settings file's lines but the local folder, which Text1 holds. Read
+  // at startup; written by Command6, the folder dialog and User Settings.
+  struct Settings {
+    std::string serverAddress;
+    std::string networkFolder;
+    std::string userName;
+    std::string password;
+    double port = 0;
+  } settings;
 
-  // The remote path by depth: entry 0 is the folder the server starts in.
-  std::vector<std::string> remotePathParts = std::vector<std::string>(kRemoteDepths);
-  int remoteDepth = 0;
-  bool listShowsLocal = false;
-  // Esc during a download or upload: the run ends after the current file.
-  bool stopRequested = false;
-  // Exit came: a transfer under way stops after its current file, silently.
-  bool ending = false;
+  // Where requests go. Startup and Command6 set connectUrl; browsing steps
+  // the path, whose entry 0 is the folder the server starts in.
+  struct RemotePlace {
+    std::string connectUrl;
+    std::vector<std::string> remotePathParts = std::vector<std::string>(kRemoteDepths);
+    int remoteDepth = 0;
+  } remote;
+
+  // The list's side and the stops of a run: the list's handlers set
+  // listShowsLocal, Esc and Exit the stops, and a run reads them.
+  struct Run {
+    bool listShowsLocal = false;
+    // Esc during a download or upload: the run ends after the current file.
+    bool stopRequested = false;
+    // Exit came: a transfer under way stops after its current file, silently.
+    bool ending = false;
+  } run;
+
   // The moment a saved list is named after.
   platform::LocalClock localNow = platform::localTimeNow;
 
   Control Label1, txtURLbox, Command6, Label2, Text1, Command7, List1, Command8, Command4, Command1, Command3,
       Command2, Combo1, Picture1, ProgressBar1, List2, Text2, Text3, txtNote, Timer1;
-  std::unique_ptr<Inet> Inet1;
+  // The transfer control, owned beside the window by the program.
+  Inet* const Inet1;
 
   MenuItem mnuItemFile, mnuItemChangeLocal, mnuItemUserSettings, mnuItemSwitchRemote, mnuItemSaveList,
       mnuItemExit;

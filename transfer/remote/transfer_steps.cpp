@@ -29,12 +29,13 @@ std::string maskedUserInfo(const std::string& address) {
 }  // namespace
 
 void prepareControl(FtpWindow& f) {
-  f.Inet1->RemotePort = f.port >= 0 && f.port <= 65535 ? static_cast<int>(f.port) : -1;
+  f.Inet1->RemotePort =
+      f.settings.port >= 0 && f.settings.port <= 65535 ? static_cast<int>(f.settings.port) : -1;
   f.Inet1->Protocol = kFtp;
 }
 
 std::string addressForMessages(const FtpWindow& f) {
-  const std::string login = credentials(f).empty() ? "" : f.userName + ":***@";
+  const std::string login = credentials(f).empty() ? "" : f.settings.userName + ":***@";
   return "ftp://" + login + maskedUserInfo(f.txtURLbox.text());
 }
 

@@ -63,9 +63,9 @@ void showUserSettings(UserSettings& d) {
 
 void userSettingsLoad(UserSettings& d) {
   d.Check1.setValue(false);
-  d.Text1.setText(d.owner.userName);
-  d.Text2.setText(d.owner.password);
-  d.Text3.setText(d.owner.port == 0 ? "" : platform::plainForm(d.owner.port));
+  d.Text1.setText(d.owner.settings.userName);
+  d.Text2.setText(d.owner.settings.password);
+  d.Text3.setText(d.owner.settings.port == 0 ? "" : platform::plainForm(d.owner.settings.port));
 }
 
 void check1Click(UserSettings& d) {
@@ -73,8 +73,8 @@ void check1Click(UserSettings& d) {
     d.Text1.setText("anonymous");
     d.Text2.setText("");
   } else {
-    d.Text1.setText(d.owner.userName);
-    d.Text2.setText(d.owner.password);
+    d.Text1.setText(d.owner.settings.userName);
+    d.Text2.setText(d.owner.settings.password);
   }
 }
 
@@ -84,9 +84,9 @@ void userSettingsSaveClick(UserSettings& d) {
     d.owner.host.messageBox("The port must be a whole number from 1 to 65535.", platform::MessageButtons::Ok);
     return;
   }
-  d.owner.userName = d.Text1.text();
-  d.owner.password = d.Text2.text();
-  d.owner.port = port;
+  d.owner.settings.userName = d.Text1.text();
+  d.owner.settings.password = d.Text2.text();
+  d.owner.settings.port = port;
   saveSettings(d.owner);
   d.unloadRequested = true;
 }

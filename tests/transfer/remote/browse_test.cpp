@@ -26,21 +26,21 @@ class BrowseTest : public RemoteFtpTest {
   }
 
   void expectAt(int depth, const std::string& path) {
-    EXPECT_EQ(f.remoteDepth, depth);
+    EXPECT_EQ(f.remote.remoteDepth, depth);
     EXPECT_EQ(f.Text2.text(), path);
-    EXPECT_EQ(f.connectUrl, "ftp://tester:p@ss:word@127.0.0.1" + path);
+    EXPECT_EQ(f.remote.connectUrl, "ftp://tester:p@ss:word@127.0.0.1" + path);
     EXPECT_EQ(!f.List1.items.empty() && f.List1.items.front() == kGoUp, depth != 0) << "the go-up entry";
   }
 };
 
 TEST_F(BrowseTest, ListsStepsDownTwoLevelsAndUpAgain) {
   startServer();
-  f.listShowsLocal = true;
+  f.run.listShowsLocal = true;
   f.Combo1.setText("txt");
   f.Command4.click();
   expectAt(0, "");
   EXPECT_EQ(listedNames(), (Names{"a.txt", "pub/"}));
-  EXPECT_FALSE(f.listShowsLocal);
+  EXPECT_FALSE(f.run.listShowsLocal);
   EXPECT_EQ(f.Combo1.text(), "All");
 
   browseFrom("pub/");
@@ -85,7 +85,7 @@ TEST_F(BrowseTest, StepsDownBeyondSixteenLevels) {
     const std::string entry = "d" + std::to_string(level) + "/";
     browseFrom(entry);
     path += (level == 1 ? "/" : "") + entry;
-    ASSERT_EQ(f.remoteDepth, level);
+    ASSERT_EQ(f.remote.remoteDepth, level);
   }
   EXPECT_EQ(f.Text2.text(), path);
   EXPECT_EQ(f.List1.items, (Names{kGoUp, "bottom.txt"}));
@@ -133,7 +133,7 @@ TEST_P(BrowseFailureTest, EndsTheClickAfterAskingWithinItsBound) {
   startServer({.logTransfers = true});
   f.Command4.click();
   const Names before = f.List1.items;
-  f.listShowsLocal = true;
+  f.run.listShowsLocal = true;
   if (row.fault == Fault::FolderGone) fs::remove_all(server_ / "pub");
   if (row.fault == Fault::ServerStopped) ftpServer_->stop();
   host.answers.assign(row.answers.begin(), row.answers.end());
@@ -147,10 +147,10 @@ TEST_P(BrowseFailureTest, EndsTheClickAfterAskingWithinItsBound) {
     EXPECT_EQ(host.titles[i], asks ? "Error  35755 Found" : "");
   }
   // Deliberate: the step down stays made although the listing failed.
-  EXPECT_EQ(f.remoteDepth, 1);
-  EXPECT_EQ(f.remotePathParts[1], "/pub/");
+  EXPECT_EQ(f.remote.remoteDepth, 1);
+  EXPECT_EQ(f.remote.remotePathParts[1], "/pub/");
   EXPECT_EQ(f.List1.items, before);
-  EXPECT_TRUE(f.listShowsLocal);
+  EXPECT_TRUE(f.run.listShowsLocal);
   EXPECT_TRUE(f.Command4.enabled);
 }
 

@@ -63,7 +63,7 @@ TEST_P(DownloadSelectionTest, FetchesTheSelectionIntoTheLocalFolder) {
   if (!expected.contains("one.txt")) expected["one.txt"] = "old";
   EXPECT_EQ(filesBelow(local_), expected);
   EXPECT_EQ(f.Text2.text(), "/pub/");
-  EXPECT_EQ(f.connectUrl, "ftp://tester:p@ss:word@127.0.0.1");
+  EXPECT_EQ(f.remote.connectUrl, "ftp://tester:p@ss:word@127.0.0.1");
   expectIdleWindow();
 }
 

@@ -198,7 +198,7 @@ TEST_F(HostileServerTest, AnUploadRefusedForAFullDiskLeavesTheServersCopy) {
 TEST_F(HostileServerTest, AServerThatNeverGreetsEndsTheClickWithinItsBound) {
   startHostile("");
   transfer_testing::LoopbackPort silent(true);
-  f.port = silent.port();
+  f.settings.port = silent.port();
   f.Inet1->setTimeouts(std::chrono::seconds(2), std::chrono::seconds(2));
   host.answers = {MessageAnswer::Cancel};
   const double seconds = timed(f.Command4);

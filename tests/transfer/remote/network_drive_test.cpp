@@ -51,12 +51,12 @@ TEST_F(NetworkDriveTest, TwoSwitchesBringBackTheServerAndDropWhatWasTyped) {
   EXPECT_EQ(f.txtURLbox.text(), network.string());
   f.txtURLbox.setText("typed but not stored");
   f.List1.addItem("kept");
-  const std::string url = f.connectUrl;
+  const std::string url = f.remote.connectUrl;
   f.mnuItemSwitchRemote.click();
   EXPECT_EQ(f.Label1.caption, FTP::kFtpMode);
   EXPECT_EQ(f.txtURLbox.text(), "ftp.example.org");
   EXPECT_EQ(f.List1.items, std::vector<std::string>{"kept"});
-  EXPECT_EQ(f.connectUrl, url);
+  EXPECT_EQ(f.remote.connectUrl, url);
 }
 
 TEST_F(NetworkDriveTest, ListsThePlainFilesOfTheNetworkFolder) {
@@ -66,11 +66,11 @@ TEST_F(NetworkDriveTest, ListsThePlainFilesOfTheNetworkFolder) {
   put(network / "sub" / "inner.txt", "i");
   switchToNetwork();
   f.Combo1.setText("txt");
-  f.listShowsLocal = true;
+  f.run.listShowsLocal = true;
   f.Command4.click();
   EXPECT_EQ(sortedList(), (std::vector<std::string>{"a.zip", "b.txt"}));
   EXPECT_EQ(f.Combo1.text(), "All");
-  EXPECT_FALSE(f.listShowsLocal);
+  EXPECT_FALSE(f.run.listShowsLocal);
   EXPECT_EQ(host.messages, std::vector<std::string>{});
 }
 
@@ -163,7 +163,7 @@ TEST_F(NetworkDriveTest, AMissingLocalFolderFailsEveryFileAndMakesNothing) {
 TEST_F(NetworkDriveTest, ANameThatLeavesTheFolderIsNotCopied) {
   put(root_ / "secret.txt", "outside");
   switchToNetwork();
-  f.listShowsLocal = false;
+  f.run.listShowsLocal = false;
   f.List1.addItem("../secret.txt");
   select({"../secret.txt"});
   f.Command1.click();
@@ -183,7 +183,7 @@ TEST_F(NetworkDriveTest, ChangeOpensTheFolderDialogForTheNetworkFolder) {
     dialog.Command1.click();
   };
   f.Command6.click();
-  EXPECT_EQ(f.networkFolder, chosen.string());
+  EXPECT_EQ(f.settings.networkFolder, chosen.string());
   EXPECT_EQ(f.txtURLbox.text(), chosen.string());
   EXPECT_EQ(f.Text1.text(), local.string());
   EXPECT_NE(settingsBytes().find(chosen.string()), std::string::npos);

@@ -72,9 +72,9 @@ class RemoteFtpTest : public FtpTest {
     ftpServer_ = std::make_unique<FtpTestServer>(server_, root_ / "events.log", options);
     start();
     f.txtURLbox.setText("127.0.0.1");
-    f.userName = FtpTestServer::kUser;
-    f.password = FtpTestServer::kPassword;
-    f.port = ftpServer_->port();
+    f.settings.userName = FtpTestServer::kUser;
+    f.settings.password = FtpTestServer::kPassword;
+    f.settings.port = ftpServer_->port();
     f.Text1.setText(local_.string());
     f.Inet1->setTimeouts(std::chrono::seconds(5), std::chrono::seconds(5));
   }

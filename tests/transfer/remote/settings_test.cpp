@@ -23,7 +23,7 @@ TEST_F(SettingsTest, FirstStartWritesTheDefaultsReadableByTheOwnerOnly) {
   EXPECT_EQ(info.st_mode & 0777, 0600u);
   EXPECT_EQ(f.Text1.text(), downloads_.string());
   EXPECT_EQ(f.txtURLbox.text(), "");
-  EXPECT_EQ(f.port, 21);
+  EXPECT_EQ(f.settings.port, 21);
   EXPECT_EQ(f.Combo1.items, std::vector<std::string>{"All"});
 }
 
@@ -44,9 +44,9 @@ TEST_P(SettingsFileTest, ReadsSixLinesOrTakesTheDefaults) {
   start();
   EXPECT_EQ(f.txtURLbox.text(), c.address);
   EXPECT_EQ(f.Text1.text(), c.local.empty() ? downloads_.string() : c.local);
-  EXPECT_EQ(f.userName, c.user);
-  EXPECT_EQ(f.password, c.password);
-  EXPECT_EQ(f.port, c.port);
+  EXPECT_EQ(f.settings.userName, c.user);
+  EXPECT_EQ(f.settings.password, c.password);
+  EXPECT_EQ(f.settings.port, c.port);
   if (!c.rewritten) {
     EXPECT_EQ(settingsBytes(), c.bytes);
   }
@@ -79,7 +79,7 @@ TEST_F(SettingsTest, AHugeLineIsCutAndTheRestStillReads) {
   putSettings(std::string(1 << 20, 'h') + "\r\n/tmp\r\n/mnt\r\nu\r\np\r\n21\r\n");
   start();
   EXPECT_EQ(f.txtURLbox.text().size(), 4096u);
-  EXPECT_EQ(f.userName, "u");
+  EXPECT_EQ(f.settings.userName, "u");
 }
 
 struct AddressCase {
@@ -93,8 +93,8 @@ class ConnectAddressTest : public FtpTest, public ::testing::WithParamInterface<
 
 TEST_P(ConnectAddressTest, ComposesCredentialsAndAddress) {
   const AddressCase& c = GetParam();
-  f.userName = c.user;
-  f.password = c.password;
+  f.settings.userName = c.user;
+  f.settings.password = c.password;
   f.txtURLbox.setText(c.box);
   EXPECT_EQ(startupAddress(f), c.startup);
   EXPECT_EQ(transferAddress(f), c.transfer);
@@ -113,22 +113,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SettingsTest, ChangeStoresTheAddressWithoutItsTrailingSlash) {
   start();
-  f.userName = "me";
-  f.password = "pw";
+  f.settings.userName = "me";
+  f.settings.password = "pw";
   f.txtURLbox.setText("example.org/");
   f.Command6.click();
-  EXPECT_EQ(f.serverAddress, "example.org");
+  EXPECT_EQ(f.settings.serverAddress, "example.org");
   EXPECT_EQ(f.txtURLbox.text(), "example.org/");
-  EXPECT_EQ(f.connectUrl, "ftp://me:pw@example.org/");
+  EXPECT_EQ(f.remote.connectUrl, "ftp://me:pw@example.org/");
   EXPECT_EQ(settingsBytes().substr(0, 13), "example.org\r\n");
 }
 
 TEST_F(SettingsTest, ChangeWithAnFtpAddressTakesItAlone) {
   start();
-  f.userName = "me";
+  f.settings.userName = "me";
   f.txtURLbox.setText("Ftp.example.org");
   f.Command6.click();
-  EXPECT_EQ(f.connectUrl, "Ftp.example.org");
+  EXPECT_EQ(f.remote.connectUrl, "Ftp.example.org");
 }
 
 TEST_F(SettingsTest, ChangeWithAnEmptyBoxShowsTheLastAddressAndWritesNothing) {
@@ -136,7 +136,7 @@ TEST_F(SettingsTest, ChangeWithAnEmptyBoxShowsTheLastAddressAndWritesNothing) {
   start();
   f.txtURLbox.setText("");
   f.Command6.click();
-  EXPECT_EQ(f.serverAddress, "");
+  EXPECT_EQ(f.settings.serverAddress, "");
   EXPECT_EQ(f.txtURLbox.text(), "ftp://me:pw@host");
   EXPECT_EQ(settingsBytes(), "host\r\n/tmp\r\n/mnt\r\nme\r\npw\r\n21\r\n");
 }

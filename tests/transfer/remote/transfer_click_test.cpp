@@ -48,13 +48,13 @@ TEST_P(BadUrlTest, NamesTheAddressWithoutThePassword) {
   const fs::path local = root_ / "local";
   touch(local / "x.txt");
   f.Text1.setText(local.string());
-  f.userName = row.user;
-  f.password = row.password;
+  f.settings.userName = row.user;
+  f.settings.password = row.password;
   f.txtURLbox.setText(row.address);
   f.List1.addItem("x.txt");
   f.List1.selected[0] = true;
   f.List1.listIndex = 0;
-  f.listShowsLocal = row.button == Button::Upload;
+  f.run.listShowsLocal = row.button == Button::Upload;
 
   click(f, row.button);
   EXPECT_EQ(host.messages, std::vector<std::string>{row.message});
@@ -102,13 +102,13 @@ TEST_P(IdleClickTest, DoesNothing) {
     f.List1.addItem(entry);
   f.List1.selected.assign(row.entries.size(), true);
   f.List1.listIndex = f.List1.listCount() - 1;
-  f.listShowsLocal = row.listShowsLocal;
+  f.run.listShowsLocal = row.listShowsLocal;
 
   click(f, row.button);
   EXPECT_EQ(host.messages, std::vector<std::string>{});
   EXPECT_FALSE(f.ProgressBar1.visible);
   EXPECT_EQ(f.List1.items, row.entries);
-  EXPECT_EQ(f.listShowsLocal, row.listShowsLocal);
+  EXPECT_EQ(f.run.listShowsLocal, row.listShowsLocal);
 }
 
 INSTANTIATE_TEST_SUITE_P(

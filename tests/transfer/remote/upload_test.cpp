@@ -20,7 +20,7 @@ class UploadTest : public RemoteFtpTest {
   // Lists the local folder, as "Local Directory of Files" does, and selects `names`.
   void listLocalAndSelect(const Names& names) {
     f.Command8.click();
-    ASSERT_TRUE(f.listShowsLocal);
+    ASSERT_TRUE(f.run.listShowsLocal);
     select(names);
   }
 
