@@ -7,7 +7,7 @@ namespace transfer {
 void command6Click(FTP& f, ChangeFolder& folderDialog) {
   if (f.inFtpMode() && !takeServerAddress(f)) return;
   if (f.inNetworkMode()) showChangeFolder(folderDialog);
-  saveSettings(f);
+  saveSettingsOrTell(f);
 }
 
 }  // namespace transfer

@@ -66,7 +66,7 @@ void changeFolderSelectClick(ChangeFolder& d) {
     d.owner.settings.networkFolder = d.Dir1.text();
     d.owner.txtURLbox.setText(d.owner.settings.networkFolder);
   }
-  saveSettings(d.owner);
+  saveSettingsOrTell(d.owner);
   d.unloadRequested = true;
 }
 

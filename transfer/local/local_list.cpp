@@ -37,7 +37,7 @@ void listLocalFiles(FTP& f) {
 void command7Click(FTP& f, ChangeFolder& folderDialog) {
   if (f.Text1.text().empty()) f.Text1.setText(f.defaultFolder);
   showChangeFolder(folderDialog);
-  saveSettings(f);
+  saveSettingsOrTell(f);
 }
 
 }  // namespace transfer

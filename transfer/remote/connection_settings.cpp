@@ -37,7 +37,7 @@ void loadSettings(FtpWindow& f) {
     f.settings.password.clear();
     f.settings.port = kDefaultPort;
     f.Text1.setText(f.defaultFolder);
-    saveSettings(f);
+    saveSettingsOrTell(f);
     f.txtURLbox.setText("");
     return;
   }
@@ -57,6 +57,13 @@ bool saveSettings(FtpWindow& f) {
       {f.settings.serverAddress, f.Text1.text(), f.settings.networkFolder, f.settings.userName,
        f.settings.password, platform::plainForm(f.settings.port)},
       {}, kOwnerOnly);
+}
+
+void saveSettingsOrTell(FtpWindow& f) {
+  if (!saveSettings(f)) {
+    f.host.messageBox("The settings could not be saved to " + settingsFilePath(f).string() + ".",
+                      platform::MessageButtons::Ok);
+  }
 }
 
 std::string credentials(const FtpWindow& f) {

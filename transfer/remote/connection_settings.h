@@ -13,7 +13,10 @@ std::filesystem::path settingsFilePath(const FtpWindow& f);
 // defaults.
 void loadSettings(FtpWindow& f);
 // Writes the six lines; false when the file could not be written.
-bool saveSettings(FtpWindow& f);
+[[nodiscard]] bool saveSettings(FtpWindow& f);
+// The same for a click: a failure is told in a message box naming the file,
+// as Exit tells a failed filter save.
+void saveSettingsOrTell(FtpWindow& f);
 
 // "user:password@", or nothing for the anonymous user (in any case).
 std::string credentials(const FtpWindow& f);
@@ -25,7 +28,7 @@ std::string startupAddress(const FtpWindow& f);
 // The address box becomes the server address (less one trailing "/") and the
 // connect address; an empty box leaves the server address empty and shows the
 // connect address again: false.
-bool takeServerAddress(FtpWindow& f);
+[[nodiscard]] bool takeServerAddress(FtpWindow& f);
 // The text less one trailing "/".
 std::string withoutTrailingSlash(std::string text);
 

@@ -34,7 +34,7 @@ class TransferReport {
   // its messages shown: at a bad URL (the bar stays, no closing message, as
   // nothing could be sent) and when the server cannot be reached even after
   // the repeats ("35754", then the files that did not arrive).
-  bool settle(const RequestResult& result, const std::string& name);
+  [[nodiscard]] bool settle(const RequestResult& result, const std::string& name);
 
   // Hides the bar; the closing message, then the files that did not arrive.
   void close(const std::string& closingMessage);

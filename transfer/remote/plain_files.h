@@ -8,6 +8,6 @@ namespace transfer {
 
 // Adds the plain files of the folder to the list, in the file system's order;
 // false when the file system fails on the way. A missing folder lists nothing.
-bool listPlainFiles(const std::string& folder, platform::Control& list);
+[[nodiscard]] bool listPlainFiles(const std::string& folder, platform::Control& list);
 
 }  // namespace transfer

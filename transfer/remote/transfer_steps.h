@@ -51,8 +51,8 @@ struct RequestResult {
 // request runs (the control's own time-outs end every request); any other
 // error repeats the whole request, one Hold(1) each, at most kMaxRepeats
 // times.
-RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string& operation,
-                         const Trap& trap);
+[[nodiscard]] RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string& operation,
+                                       const Trap& trap);
 
 // The share of its bytes the running (or last) request has moved, 0 to 1; 0
 // while the size is not known.

@@ -87,7 +87,7 @@ void userSettingsSaveClick(UserSettings& d) {
   d.owner.settings.userName = d.Text1.text();
   d.owner.settings.password = d.Text2.text();
   d.owner.settings.port = port;
-  saveSettings(d.owner);
+  saveSettingsOrTell(d.owner);
   d.unloadRequested = true;
 }
 
