@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"OneLine", " 700\r\n", 3000, 0, true}, LoadCase{"Empty", "", 3000, 0, true},
                       LoadCase{"Letters", "abc\r\nxyz\r\n", 0, 0, false},
                       LoadCase{"BeyondRange", "1e999\r\n-1e999\r\n", 0, 0, false},
-                      LoadCase{"Binary", testing_support::bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"), 0, 0, false},
+                      LoadCase{"Binary", testing_support::bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"), 0, 0,
+                               false},
                       LoadCase{"NulInsideNumber",
                                testing_support::bytes("12\0"
                                                       "34\r\n5\r\n"),
