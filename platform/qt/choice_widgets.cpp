@@ -8,55 +8,49 @@
 namespace platform::qt {
 namespace {
 
-class OptionWidget final : public Bound<QRadioButton> {
+// Option buttons and check boxes: a caption on the form's background and a
+// tick that the model decides.
+template <class Button>
+class ChoiceWidget : public Bound<Button> {
  public:
-  OptionWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
-      : Bound(control, parent, std::move(afterEvent)) {
-    // The model clears the rest of the group; Qt's own grouping would fight it.
-    setAutoExclusive(false);
+  ChoiceWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : Bound<Button>(control, parent, std::move(afterEvent)) {
     // Buttons fill with the button colour; the original filled with BackColor.
-    setBackgroundRole(QPalette::Window);
-    setAutoFillBackground(true);
-    connect(this, &QRadioButton::clicked, this, [this] {
-      control_.setValue(true);
-      control_.click();
-      reportEvent();
-    });
+    this->setBackgroundRole(QPalette::Window);
+    this->setAutoFillBackground(true);
   }
 
   void refresh() override {
-    syncCommon(toPixels(control_.geometry));
-    syncFont();
-    syncColor(*this, QPalette::Window, control_.backColor, true);
-    syncColor(*this, QPalette::WindowText, control_.foreColor, false);
-    const QString caption = QString::fromStdString(control_.caption);
-    if (text() != caption) setText(caption);
-    // A click on a selected one unchecks it in Qt; the model says it stays.
-    if (isChecked() != control_.value()) setChecked(control_.value());
+    this->syncCommon(toPixels(this->control_.geometry));
+    this->syncFont();
+    this->syncCaptionColors();
+    this->syncCaption();
+    // A click on a selected option unchecks it in Qt; the model says it stays.
+    if (this->isChecked() != this->control_.value()) this->setChecked(this->control_.value());
   }
 };
 
-class CheckBoxWidget final : public Bound<QCheckBox> {
+class OptionWidget final : public ChoiceWidget<QRadioButton> {
  public:
-  CheckBoxWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
-      : Bound(control, parent, std::move(afterEvent)) {
-    setBackgroundRole(QPalette::Window);
-    setAutoFillBackground(true);
-    connect(this, &QCheckBox::clicked, this, [this] {
-      control_.setValue(!control_.value());
-      control_.click();
-      reportEvent();
+  OptionWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : ChoiceWidget(control, parent, std::move(afterEvent)) {
+    // The model clears the rest of the group; Qt's own grouping would fight it.
+    setAutoExclusive(false);
+    connect(this, &QRadioButton::clicked, this, [this] {
+      control_.setValue(true);
+      clickControl();
     });
   }
+};
 
-  void refresh() override {
-    syncCommon(toPixels(control_.geometry));
-    syncFont();
-    syncColor(*this, QPalette::Window, control_.backColor, true);
-    syncColor(*this, QPalette::WindowText, control_.foreColor, false);
-    const QString caption = QString::fromStdString(control_.caption);
-    if (text() != caption) setText(caption);
-    if (isChecked() != control_.value()) setChecked(control_.value());
+class CheckBoxWidget final : public ChoiceWidget<QCheckBox> {
+ public:
+  CheckBoxWidget(Control& control, QWidget* parent, std::function<void()> afterEvent)
+      : ChoiceWidget(control, parent, std::move(afterEvent)) {
+    connect(this, &QCheckBox::clicked, this, [this] {
+      control_.setValue(!control_.value());
+      clickControl();
+    });
   }
 
  protected:

@@ -95,8 +95,7 @@ class FolderTreeWidget final : public Bound<QTreeView> {
   void refresh() override {
     syncCommon(toPixels(control_.geometry));
     syncFont();
-    syncColor(*this, QPalette::Base, control_.backColor, false);
-    syncColor(*this, QPalette::Text, control_.foreColor, false);
+    syncEntryColors();
     const QString path = QString::fromStdString(control_.text());
     if (path == shownPath_) return;
     shownPath_ = path;

@@ -71,17 +71,13 @@ class ListBoxWidget final : public Bound<QListView> {
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
       if (!syncing_ && control_.multiSelect) readSelection();
     });
-    connect(this, &QAbstractItemView::clicked, this, [this] {
-      control_.click();
-      reportEvent();
-    });
+    connect(this, &QAbstractItemView::clicked, this, [this] { clickControl(); });
   }
 
   void refresh() override {
     syncCommon(toPixels(control_.geometry));
     syncFont();
-    syncColor(*this, QPalette::Base, control_.backColor, false);
-    syncColor(*this, QPalette::Text, control_.foreColor, false);
+    syncEntryColors();
     // The model is the source here; nothing synced may come back to it.
     // The selection model's signals must still reach the view, so they are
     // ignored here rather than blocked.
@@ -170,16 +166,14 @@ class ComboBoxWidget final : public Bound<QComboBox> {
     connect(this, &QComboBox::activated, this, [this](int index) {
       control_.listIndex = index;
       control_.setText(itemText(index).toStdString());
-      control_.click();
-      reportEvent();
+      clickControl();
     });
   }
 
   void refresh() override {
     syncCommon(toPixels(control_.geometry));
     syncFont();
-    syncColor(*this, QPalette::Base, control_.backColor, false);
-    syncColor(*this, QPalette::Text, control_.foreColor, false);
+    syncEntryColors();
     const QSignalBlocker quiet(this);
     // Rebuilding the entries or moving the current one rewrites the edit
     // text, so the caret is taken first and the model's text put back after.

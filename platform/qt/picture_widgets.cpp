@@ -44,8 +44,7 @@ class ImageWidget final : public Bound<QWidget> {
   void mousePressEvent(QMouseEvent* event) override { event->accept(); }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (!isClickRelease(*this, *event)) return;
-    control_.click();
-    reportEvent();
+    clickControl();
   }
 
  private:

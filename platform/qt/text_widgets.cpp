@@ -22,12 +22,10 @@ class LabelWidget final : public Bound<QLabel> {
 
   void refresh() override {
     syncCommon(toPixels(control_.geometry));
-    syncColor(*this, QPalette::Window, control_.backColor, true);
-    syncColor(*this, QPalette::WindowText, control_.foreColor, false);
+    syncCaptionColors();
     const Qt::Alignment wanted = horizontal(control_.alignment) | Qt::AlignTop;
     if (alignment() != wanted) setAlignment(wanted);
-    const QString caption = QString::fromStdString(control_.caption);
-    if (text() != caption) setText(caption);
+    const QString caption = syncCaption();
     constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     const QFont fitted = fittedFont(controlFont(control_.font), QRect(QPoint(0, 0), size()), kFlags, caption);
     if (font() != fitted) setFont(fitted);
@@ -38,8 +36,7 @@ class LabelWidget final : public Bound<QLabel> {
   void mousePressEvent(QMouseEvent* event) override { event->accept(); }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (!isClickRelease(*this, *event)) return;
-    control_.click();
-    reportEvent();
+    clickControl();
   }
 };
 
@@ -49,17 +46,13 @@ class ButtonWidget final : public Bound<QPushButton> {
       : Bound(control, parent, std::move(afterEvent)) {
     // Enter in a text box of a dialog must not press some button.
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] {
-      control_.click();
-      reportEvent();
-    });
+    connect(this, &QPushButton::clicked, this, [this] { clickControl(); });
   }
 
   void refresh() override {
     syncCommon(toPixels(control_.geometry));
     syncFont();
-    const QString caption = QString::fromStdString(control_.caption);
-    if (text() != caption) setText(caption);
+    syncCaption();
   }
 
  protected:
@@ -97,8 +90,7 @@ class TextBoxWidget final : public Bound<QLineEdit> {
   void refresh() override {
     syncCommon(toPixels(control_.geometry));
     syncFont();
-    syncColor(*this, QPalette::Base, control_.backColor, false);
-    syncColor(*this, QPalette::Text, control_.foreColor, false);
+    syncEntryColors();
     const Qt::Alignment wanted = horizontal(control_.alignment) | Qt::AlignVCenter;
     if (alignment() != wanted) setAlignment(wanted);
     const EchoMode echo = control_.masked ? QLineEdit::Password : QLineEdit::Normal;

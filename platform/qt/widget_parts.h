@@ -75,6 +75,30 @@ class Bound : public Base, public ControlWidget {
     if (afterEvent_) afterEvent_();
   }
 
+  // A click the widget passes on: the control's handler, then the re-render.
+  void clickControl() {
+    control_.click();
+    reportEvent();
+  }
+
+  // Boxes that take text or list entries: their own background and text.
+  void syncEntryColors() {
+    syncColor(*this, QPalette::Base, control_.backColor, false);
+    syncColor(*this, QPalette::Text, control_.foreColor, false);
+  }
+
+  // Captions on the form: the background stays when disabled.
+  void syncCaptionColors() {
+    syncColor(*this, QPalette::Window, control_.backColor, true);
+    syncColor(*this, QPalette::WindowText, control_.foreColor, false);
+  }
+
+  QString syncCaption() {
+    const QString caption = QString::fromStdString(control_.caption);
+    if (this->text() != caption) this->setText(caption);
+    return caption;
+  }
+
   Control& control_;
 
  private:
