@@ -17,6 +17,7 @@
 #include "support/timing.h"
 #include "transfer/local/ftp.h"
 #include "transfer/local/ftp_startup.h"
+#include "transfer/local/quillmere.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
   fs::create_directories(data);
   {
     bench::HeadlessHost host;
-    transfer::FTP f(host, "/nonexistent", data, folder);
+    transfer::Quillmere program(host, "/nonexistent", data, folder);
+    transfer::FTP& f = program.window;
     transfer::ftpLoad(f);
     f.Text1.setText(folder.string());
 

@@ -25,10 +25,11 @@
 
 #include "support/headless_host.h"
 #include "support/timing.h"
+#include "transfer/control/inet.h"
 #include "transfer/local/ftp.h"
 #include "transfer/local/ftp_startup.h"
+#include "transfer/local/quillmere.h"
 #include "transfer/remote/browse.h"
-#include "transfer/remote/inet.h"
 
 namespace {
 
@@ -53,14 +54,15 @@ struct Settings {
 
 class Session {
  public:
-  explicit Session(const Settings& settings) : f(host, "/nonexistent", data_, settings.local) {
+  explicit Session(const Settings& settings)
+      : program(host, "/nonexistent", data_, settings.local), f(program.window) {
     fs::create_directories(data_);
     transfer::ftpLoad(f);
     host.useTimer(f.Timer1);
     f.txtURLbox.setText("127.0.0.1");
-    f.userName = settings.user;
-    f.password = settings.password;
-    f.port = settings.port;
+    f.settings.userName = settings.user;
+    f.settings.password = settings.password;
+    f.settings.port = settings.port;
     f.Text1.setText(settings.local.string());
   }
   ~Session() {
@@ -111,7 +113,8 @@ class Session {
 
   bench::HeadlessHost host;
   fs::path data_ = fs::temp_directory_path() / ("quillmere-bench-" + std::to_string(::getpid()));
-  transfer::FTP f;
+  transfer::Quillmere program;
+  transfer::FTP& f;
 };
 
 void removeFilesIn(const fs::path& folder) {

@@ -12,6 +12,7 @@ namespace platform {
 // disk, so a failure (a missing source, no permission, a full disk) leaves
 // `to` as it was and no partial file behind. Returns false and a few words
 // on what went wrong in `why`.
-bool copyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to, std::string& why);
+[[nodiscard]] bool copyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to,
+                                     std::string& why);
 
 }  // namespace platform

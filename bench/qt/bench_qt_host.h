@@ -43,7 +43,7 @@ class BenchQtHost : public platform::Host {
         Qt::QueuedConnection);
   }
   void endProgram() override {}
-  void openInBrowser(const std::string&) override {}
+  bool openInBrowser(const std::string&) override { return true; }
 
   long messageBoxes = 0;
 };

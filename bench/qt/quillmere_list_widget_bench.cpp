@@ -23,6 +23,7 @@
 #include "support/timing.h"
 #include "transfer/local/ftp.h"
 #include "transfer/local/ftp_startup.h"
+#include "transfer/local/quillmere.h"
 
 namespace {
 
@@ -69,7 +70,8 @@ int main(int argc, char** argv) {
   QApplication::setStyle(QStringLiteral("Fusion"));
   bench::BenchQtHost host;
   {
-    transfer::FTP f(host, "/nonexistent", data, folder);
+    transfer::Quillmere program(host, "/nonexistent", data, folder);
+    transfer::FTP& f = program.window;
     transfer::ftpLoad(f);
     f.Text1.setText(folder.string());
     platform::qt::FormWindow window(f);

@@ -65,7 +65,7 @@ class HeadlessHost : public platform::Host {
     wake_.notify_all();
   }
   void endProgram() override {}
-  void openInBrowser(const std::string&) override {}
+  bool openInBrowser(const std::string&) override { return true; }
 
   std::vector<std::string> messages;
   int timerTicks = 0;  // waits that ran out to the timer's tick

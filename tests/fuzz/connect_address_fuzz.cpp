@@ -6,17 +6,19 @@
 
 #include "fuzz_check.h"
 #include "support/fake_host.h"
+#include "transfer/control/ftp_address.h"
+#include "transfer/control/transfer_error.h"
 #include "transfer/local/ftp.h"
+#include "transfer/local/quillmere.h"
 #include "transfer/remote/connection_settings.h"
-#include "transfer/remote/ftp_address.h"
-#include "transfer/remote/transfer_error.h"
 
 namespace {
 
 transfer::FTP& window() {
   static testing_support::FakeHost host;
-  static transfer::FTP f(host, "/nonexistent-assets", "/nonexistent-data", "/nonexistent-downloads");
-  return f;
+  static transfer::Quillmere program(host, "/nonexistent-assets", "/nonexistent-data",
+                                     "/nonexistent-downloads");
+  return program.window;
 }
 
 bool isClean(std::string_view url) {
@@ -56,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return std::tuple(p[0], p[1], p[2], p[3]);
   }();
   transfer::FTP& f = window();
-  f.userName = user;
-  f.password = password;
+  f.settings.userName = user;
+  f.settings.password = password;
   f.txtURLbox.setText(address);
   const bool anonymous = upper(user) == "ANONYMOUS";
 

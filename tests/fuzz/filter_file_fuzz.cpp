@@ -8,14 +8,15 @@
 #include "support/fake_host.h"
 #include "transfer/local/filter_file.h"
 #include "transfer/local/ftp.h"
+#include "transfer/local/quillmere.h"
 
 namespace {
 
 transfer::FTP& window() {
   static testing_support::FakeHost host;
-  static transfer::FTP f(host, "/nonexistent-assets", fuzzDataFolder(),
-                         (fuzzDataFolder() / "Downloads").string());
-  return f;
+  static transfer::Quillmere program(host, "/nonexistent-assets", fuzzDataFolder(),
+                                     (fuzzDataFolder() / "Downloads").string());
+  return program.window;
 }
 
 std::vector<std::string> sorted(std::vector<std::string> items) {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "fuzz_check.h"
+#include "transfer/control/listing_parser.h"
 #include "transfer/remote/browse.h"
-#include "transfer/remote/listing_parser.h"
 
 inline void checkListing(std::string_view raw, transfer::ListingFormat format) {
   const auto parse =

@@ -11,15 +11,16 @@
 #include "platform/text_file.h"
 #include "support/fake_host.h"
 #include "transfer/local/ftp.h"
+#include "transfer/local/quillmere.h"
 #include "transfer/remote/connection_settings.h"
 
 namespace {
 
 transfer::FTP& window() {
   static testing_support::FakeHost host;
-  static transfer::FTP f(host, "/nonexistent-assets", fuzzDataFolder(),
-                         (fuzzDataFolder() / "Downloads").string());
-  return f;
+  static transfer::Quillmere program(host, "/nonexistent-assets", fuzzDataFolder(),
+                                     (fuzzDataFolder() / "Downloads").string());
+  return program.window;
 }
 
 struct Settings {
@@ -29,7 +30,8 @@ struct Settings {
 };
 
 Settings settingsOf(const transfer::FTP& f) {
-  return {f.serverAddress, f.Text1.text(), f.networkFolder, f.userName, f.password, f.port};
+  return {f.settings.serverAddress, f.Text1.text(),      f.settings.networkFolder,
+          f.settings.userName,      f.settings.password, f.settings.port};
 }
 
 }  // namespace
@@ -42,12 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto lines = platform::readLines(file, 6);
 
   transfer::loadSettings(f);
-  FUZZ_CHECK(f.port >= 1 && f.port <= 65535 && std::floor(f.port) == f.port);
+  FUZZ_CHECK(f.settings.port >= 1 && f.settings.port <= 65535 &&
+             std::floor(f.settings.port) == f.settings.port);
   if (lines && lines->size() == 6) {
-    FUZZ_CHECK(f.serverAddress == (*lines)[0] && f.Text1.text() == (*lines)[1]);
-    FUZZ_CHECK(f.networkFolder == (*lines)[2] && f.userName == (*lines)[3] && f.password == (*lines)[4]);
+    FUZZ_CHECK(f.settings.serverAddress == (*lines)[0] && f.Text1.text() == (*lines)[1]);
+    FUZZ_CHECK(f.settings.networkFolder == (*lines)[2] && f.settings.userName == (*lines)[3] &&
+               f.settings.password == (*lines)[4]);
   } else {
-    FUZZ_CHECK(f.serverAddress.empty() && f.userName == "anonymous" && f.password.empty() && f.port == 21);
+    FUZZ_CHECK(f.settings.serverAddress.empty() && f.settings.userName == "anonymous" &&
+               f.settings.password.empty() && f.settings.port == 21);
   }
 
   const Settings loaded = settingsOf(f);

@@ -16,6 +16,7 @@
 #include "support/scripted_random.h"
 #include "transfer/local/filter_file.h"
 #include "transfer/local/ftp.h"
+#include "transfer/local/quillmere.h"
 #include "transfer/remote/connection_settings.h"
 
 namespace reliability {
@@ -56,33 +57,38 @@ inline std::string passwordOf(long version) {
 
 inline void fillSettings(transfer::FTP& f, long version) {
   const std::string k = std::to_string(version);
-  f.serverAddress = "host-" + k + ".example.org";
+  f.settings.serverAddress = "host-" + k + ".example.org";
   f.Text1.setText("/local/" + k);
-  f.networkFolder = "/network/" + k;
-  f.userName = "user-" + k;
-  f.password = passwordOf(version);
-  f.port = static_cast<double>(1 + version % 65535);
+  f.settings.networkFolder = "/network/" + k;
+  f.settings.userName = "user-" + k;
+  f.settings.password = passwordOf(version);
+  f.settings.port = static_cast<double>(1 + version % 65535);
 }
 
 inline bool saveSettingsVersion(const std::filesystem::path& folder, long version) {
   testing_support::FakeHost host;
-  transfer::FTP f(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::Quillmere fProgram(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::FTP& f = fProgram.window;
   fillSettings(f, version);
   return transfer::saveSettings(f);
 }
 
 inline std::optional<long> loadSettingsVersion(const std::filesystem::path& folder) {
   testing_support::FakeHost host;
-  transfer::FTP f(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::Quillmere fProgram(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::FTP& f = fProgram.window;
   transfer::loadSettings(f);
-  const std::string& user = f.userName;
+  const std::string& user = f.settings.userName;
   if (!user.starts_with("user-")) return std::nullopt;
   const long version = static_cast<long>(platform::leadingNumber(user.substr(5)));
-  transfer::FTP expected(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::Quillmere expectedProgram(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::FTP& expected = expectedProgram.window;
   fillSettings(expected, version);
-  const bool whole = f.serverAddress == expected.serverAddress && f.Text1.text() == expected.Text1.text() &&
-                     f.networkFolder == expected.networkFolder && user == expected.userName &&
-                     f.password == expected.password && f.port == expected.port;
+  const bool whole =
+      f.settings.serverAddress == expected.settings.serverAddress &&
+      f.Text1.text() == expected.Text1.text() &&
+      f.settings.networkFolder == expected.settings.networkFolder && user == expected.settings.userName &&
+      f.settings.password == expected.settings.password && f.settings.port == expected.settings.port;
   return whole ? std::optional<long>(version) : std::nullopt;
 }
 
@@ -97,7 +103,8 @@ inline std::vector<std::string> filtersOf(long version) {
 
 inline bool saveFiltersVersion(const std::filesystem::path& folder, long version) {
   testing_support::FakeHost host;
-  transfer::FTP f(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::Quillmere fProgram(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::FTP& f = fProgram.window;
   f.Combo1.clearItems();
   for (const std::string& filter : filtersOf(version))
     f.Combo1.addItem(filter);
@@ -106,7 +113,8 @@ inline bool saveFiltersVersion(const std::filesystem::path& folder, long version
 
 inline std::optional<long> loadFiltersVersion(const std::filesystem::path& folder) {
   testing_support::FakeHost host;
-  transfer::FTP f(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::Quillmere fProgram(host, "/nonexistent-assets", folder, folder / "Downloads");
+  transfer::FTP& f = fProgram.window;
   f.Combo1.clearItems();
   transfer::loadFilters(f);
   std::vector<std::string> items = f.Combo1.items;

@@ -32,9 +32,9 @@ ChangeFolder::ChangeFolder(FTP& owner_)
   Command2.onClick = [this] { changeFolderCancelClick(*this); };
 }
 
-void showChangeFolder(FTP& f) {
-  changeFolderLoad(f.changeFolder);
-  f.host.showModal(f.changeFolder);
+void showChangeFolder(ChangeFolder& d) {
+  changeFolderLoad(d);
+  d.owner.host.showModal(d);
 }
 
 void changeFolderLoad(ChangeFolder& d) {
@@ -48,8 +48,8 @@ void changeFolderLoad(ChangeFolder& d) {
     d.Dir1.setText(d.owner.Text1.text());
     d.Drive1.visible = false;
   } else if (d.owner.inNetworkMode()) {
-    d.Dir1.setText(d.owner.networkFolder);
-    d.Drive1.setText(platform::volumeOf(d.owner.networkFolder, d.Drive1.items));
+    d.Dir1.setText(d.owner.settings.networkFolder);
+    d.Drive1.setText(platform::volumeOf(d.owner.settings.networkFolder, d.Drive1.items));
     d.Drive1.visible = true;
   }
   d.Drive1.onChange = onChange;
@@ -63,10 +63,10 @@ void changeFolderSelectClick(ChangeFolder& d) {
   if (d.owner.inFtpMode()) {
     d.owner.Text1.setText(d.Dir1.text());
   } else if (d.owner.inNetworkMode()) {
-    d.owner.networkFolder = d.Dir1.text();
-    d.owner.txtURLbox.setText(d.owner.networkFolder);
+    d.owner.settings.networkFolder = d.Dir1.text();
+    d.owner.txtURLbox.setText(d.owner.settings.networkFolder);
   }
-  saveSettings(d.owner);
+  saveSettingsOrTell(d.owner);
   d.unloadRequested = true;
 }
 

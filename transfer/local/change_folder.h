@@ -18,7 +18,7 @@ class ChangeFolder : public platform::Form {
 };
 
 // Opens the dialog modally and returns when it has closed.
-void showChangeFolder(FTP& f);
+void showChangeFolder(ChangeFolder& d);
 
 // Its events.
 void changeFolderLoad(ChangeFolder& d);

@@ -27,6 +27,6 @@ void loadFilters(FTP& f);
 
 // Writes Combo1's entries in their order; false when the file cannot be
 // written, the old one then left as it was.
-bool saveFilters(FTP& f);
+[[nodiscard]] bool saveFilters(FTP& f);
 
 }  // namespace transfer

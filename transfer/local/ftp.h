@@ -1,90 +1,22 @@
 #pragma once
 
-// Quillmere's transfer window and the whole state of the program.
-//
-// `FTP` is both the window model (its controls, named as on the window:
-// txtURLbox the address, Text1 the local folder, List1 the file list) and the
-// state that lives for the whole run: the connection settings, the remote
-// path and whether the list shows the local side. Handlers are free functions
-// over it, one file per behaviour: startup and the local list here in
-// transfer/local/, the settings, the connect address and the transfer control
-// in transfer/remote/. The two dialogs, ChangeFolder and UserSettings, are
-// forms of their own that act on this one.
+// Quillmere's transfer window: the model of transfer/remote/ftp_window.h laid
+// out as on the screen. The program (quillmere.h) owns it with its two
+// dialogs and the transfer control, and wires their events.
 
 #include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
 
-#include "platform/control.h"
-#include "platform/host.h"
-#include "platform/local_time.h"
-#include "transfer/local/change_folder.h"
-#include "transfer/remote/user_settings.h"
+#include "transfer/remote/ftp_window.h"
 
 namespace transfer {
 
-class Inet;
-
-using platform::Control;
-using platform::MenuItem;
-
-// The path table starts with this many entries and grows as the user steps
-// deeper.
-constexpr int kRemoteDepths = 16;
-
-class FTP : public platform::Form {
+class FTP : public FtpWindow {
  public:
   // `assetFolder` holds the window's pictures, `dataFolder` the settings
   // file; `defaultFolder` is the local folder of a first start and the
   // fallback of a failed listing.
-  FTP(platform::Host& host, const std::filesystem::path& assetFolder, std::filesystem::path dataFolder,
-      std::filesystem::path defaultFolder);
-  ~FTP();
-
-  platform::Host& host;
-  const std::filesystem::path dataFolder;
-  const std::string defaultFolder;
-
-  // Connection settings.
-  std::string serverAddress;
-  std::string networkFolder;
-  std::string userName;
-  std::string password;
-  double port = 0;
-  std::string connectUrl;
-
-  // The remote path by depth: entry 0 is the folder the server starts in.
-  std::vector<std::string> remotePathParts = std::vector<std::string>(kRemoteDepths);
-  int remoteDepth = 0;
-  bool listShowsLocal = false;
-  // Esc during a download or upload: the run ends after the current file.
-  bool stopRequested = false;
-  // Exit came: a transfer under way stops after its current file, silently.
-  bool ending = false;
-  // The moment a saved list is named after.
-  platform::LocalClock localNow = platform::localTimeNow;
-
-  Control Label1, txtURLbox, Command6, Label2, Text1, Command7, List1, Command8, Command4, Command1, Command3,
-      Command2, Combo1, Picture1, ProgressBar1, List2, Text2, Text3, txtNote, Timer1;
-  std::unique_ptr<Inet> Inet1;
-
-  MenuItem mnuItemFile, mnuItemChangeLocal, mnuItemUserSettings, mnuItemSwitchRemote, mnuItemSaveList,
-      mnuItemExit;
-  MenuItem mnuItemHelp, mnuItemUserManual, mnuItemAbout;
-
-  ChangeFolder changeFolder;
-  UserSettings userSettings;
-
-  // The server type, told by the caption of Label1.
-  static constexpr const char* kFtpMode = "Address: ftp://";
-  static constexpr const char* kNetworkMode = "Network Drive";
-  bool inFtpMode() const { return Label1.caption == kFtpMode; }
-  bool inNetworkMode() const { return Label1.caption == kNetworkMode; }
+  FTP(platform::Host& host, Inet& inet, const std::filesystem::path& assetFolder,
+      std::filesystem::path dataFolder, std::filesystem::path defaultFolder);
 };
-
-// Waits about `seconds` while the window goes on handling its events; the
-// transfer control's state event ends the wait early.
-void Hold(FTP& f, double seconds);
 
 }  // namespace transfer

@@ -1,5 +1,7 @@
 #include "transfer/local/ftp_events.h"
 
+#include "transfer/control/inet.h"
+#include "transfer/local/address_change.h"
 #include "transfer/local/change_folder.h"
 #include "transfer/local/file_type_filter.h"
 #include "transfer/local/filter_file.h"
@@ -9,26 +11,25 @@
 #include "transfer/remote/browse.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/download.h"
-#include "transfer/remote/inet.h"
 #include "transfer/remote/upload.h"
 #include "transfer/remote/user_settings.h"
 
 namespace transfer {
-void connectFtpEvents(FTP& f) {
-  f.Command6.onClick = [&f] { command6Click(f); };
-  f.Command7.onClick = [&f] { command7Click(f); };
+void connectFtpEvents(FTP& f, ChangeFolder& folderDialog, UserSettings& settingsDialog) {
+  f.Command6.onClick = [&f, &folderDialog] { command6Click(f, folderDialog); };
+  f.Command7.onClick = [&f, &folderDialog] { command7Click(f, folderDialog); };
   f.Command8.onClick = [&f] { listLocalFiles(f); };
   f.Command4.onClick = [&f] { command4Click(f); };
   f.Command1.onClick = [&f] { command1Click(f); };
   f.Command3.onClick = [&f] { command3Click(f); };
-  f.onEscape = [&f] { f.stopRequested = true; };
+  f.onEscape = [&f] { f.run.stopRequested = true; };
   f.Timer1.onTimer = [&f] { f.Timer1.interval = 0; };
   // A finished request ends a Hold at once, so transfers pace themselves.
   f.Inet1->StateChanged = [&f](int state) {
     if (state == kStateResponseCompleted || state == kStateError) f.Timer1.interval = 0;
   };
-  f.mnuItemChangeLocal.onClick = [&f] { showChangeFolder(f); };
-  f.mnuItemUserSettings.onClick = [&f] { showUserSettings(f); };
+  f.mnuItemChangeLocal.onClick = [&folderDialog] { showChangeFolder(folderDialog); };
+  f.mnuItemUserSettings.onClick = [&settingsDialog] { showUserSettings(settingsDialog); };
   f.Command2.onClick = [&f] { applyFilter(f); };
   f.mnuItemSwitchRemote.onClick = [&f] { switchServerType(f); };
   f.mnuItemSaveList.onClick = [&f] { saveDirectoryList(f); };
@@ -37,8 +38,8 @@ void connectFtpEvents(FTP& f) {
 }
 
 void endProgram(FTP& f) {
-  f.ending = true;
-  f.stopRequested = true;
+  f.run.ending = true;
+  f.run.stopRequested = true;
   if (!saveFilters(f)) {
     f.host.messageBox("The filter list could not be saved to " + filterFilePath(f).string() + ".",
                       platform::MessageButtons::Ok);

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "transfer/local/change_folder.h"
 #include "transfer/local/ftp.h"
+#include "transfer/remote/user_settings.h"
 
 namespace transfer {
 
 // Connects the window's controls, menu items, timer and transfer control to
-// their handlers.
-void connectFtpEvents(FTP& f);
+// their handlers, the two dialogs' openers among them.
+void connectFtpEvents(FTP& f, ChangeFolder& folderDialog, UserSettings& settingsDialog);
 
 // File > Exit and a click on the corner picture: saves the filters, says
 // goodbye to the server and ends the program.

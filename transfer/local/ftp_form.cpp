@@ -1,14 +1,11 @@
 #include "transfer/local/ftp.h"
 
 #include "shared/help/help_menu.h"
-#include "transfer/local/ftp_events.h"
-#include "transfer/remote/inet.h"
 
 namespace transfer {
 namespace {
 
 using platform::Alignment;
-using platform::ControlKind;
 using platform::FontSpec;
 using platform::Rgb;
 
@@ -18,44 +15,21 @@ constexpr FontSpec kBoxFont{9.75, false, false};
 
 }  // namespace
 
-// Controls are non-copyable, so each is built in place from its layout.
-FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::filesystem::path dataFolder_,
-         std::filesystem::path defaultFolder_)
-    : host(host_),
-      dataFolder(std::move(dataFolder_)),
-      defaultFolder(defaultFolder_.string()),
-      Label1(ControlKind::Label, "Label1", {240, 240, 1455, 255}),
-      txtURLbox(ControlKind::TextBox, "txtURLbox", {1800, 240, 2775, 285}),
-      Command6(ControlKind::CommandButton, "Command6", {4800, 240, 1095, 285}),
-      Label2(ControlKind::Label, "Label2", {240, 720, 1455, 255}),
-      Text1(ControlKind::TextBox, "Text1", {1800, 720, 2775, 285}),
-      Command7(ControlKind::CommandButton, "Command7", {4800, 745, 1095, 255}),
-      List1(ControlKind::ListBox, "List1", {240, 1200, 3135, 4785}),
-      Command8(ControlKind::CommandButton, "Command8", {3720, 1680, 2175, 375}),
-      Command4(ControlKind::CommandButton, "Command4", {3720, 2280, 2175, 375}),
-      Command1(ControlKind::CommandButton, "Command1", {4080, 3000, 1815, 375}),
-      Command3(ControlKind::CommandButton, "Command3", {4080, 3600, 1815, 375}),
-      Command2(ControlKind::CommandButton, "Command2", {1200, 6120, 1095, 375}),
-      Combo1(ControlKind::ComboBox, "Combo1", {2400, 6120, 975, 345}),
-      Picture1(ControlKind::Image, "Picture1", {4920, 6000, 1020, 1020}),
-      ProgressBar1(ControlKind::ProgressBar, "ProgressBar1", {240, 6720, 3135, 255}),
-      List2(ControlKind::ListBox, "List2", {}),
-      Text2(ControlKind::TextBox, "Text2", {}),
-      Text3(ControlKind::TextBox, "Text3", {}),
-      txtNote(ControlKind::TextBox, "txtNote", {}),
-      Timer1(ControlKind::Timer, "Timer1", {}),
-      Inet1(std::make_unique<Inet>([&host_](std::function<void()> task) { host_.post(std::move(task)); })),
-      mnuItemFile("mnuItemFile", "&File"),
-      mnuItemChangeLocal("mnuItemChangeLocal", "Change Local Directory"),
-      mnuItemUserSettings("mnuItemUserSettings", "Change User Settings"),
-      mnuItemSwitchRemote("mnuItemSwitchRemote", "Switch Remote Server Type"),
-      mnuItemSaveList("mnuItemSaveList", "Save Directory List to File"),
-      mnuItemExit("mnuItemExit", "Exit"),
-      mnuItemHelp("mnuItemHelp", "&Help"),
-      mnuItemUserManual("mnuItemUserManual", "User Manual"),
-      mnuItemAbout("mnuItemAbout", "About Quillmere"),
-      changeFolder(*this),
-      userSettings(*this) {
+FTP::FTP(platform::Host& host_, Inet& inet, const std::filesystem::path& assetFolder,
+         std::filesystem::path dataFolder_, std::filesystem::path defaultFolder_)
+    : FtpWindow(host_, inet, std::move(dataFolder_), std::move(defaultFolder_)) {
+  const std::pair<Control*, platform::Twips> places[] = {
+      {&Label1, {240, 240, 1455, 255}},        {&txtURLbox, {1800, 240, 2775, 285}},
+      {&Command6, {4800, 240, 1095, 285}},     {&Label2, {240, 720, 1455, 255}},
+      {&Text1, {1800, 720, 2775, 285}},        {&Command7, {4800, 745, 1095, 255}},
+      {&List1, {240, 1200, 3135, 4785}},       {&Command8, {3720, 1680, 2175, 375}},
+      {&Command4, {3720, 2280, 2175, 375}},    {&Command1, {4080, 3000, 1815, 375}},
+      {&Command3, {4080, 3600, 1815, 375}},    {&Command2, {1200, 6120, 1095, 375}},
+      {&Combo1, {2400, 6120, 975, 345}},       {&Picture1, {4920, 6000, 1020, 1020}},
+      {&ProgressBar1, {240, 6720, 3135, 255}},
+  };
+  for (auto [control, place] : places)
+    control->geometry = place;
   caption = "Quillmere - An Internet File Transfer Tool";
   clientWidth = 6195;
   clientHeight = 7170;
@@ -91,7 +65,6 @@ FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::f
   Combo1.sorted = true;
   Combo1.setText("All");
   Picture1.picture = (assetFolder / "quillmere.BMP").string();
-  userSettings.Picture1.picture = Picture1.picture;
   ProgressBar1.visible = false;
   Timer1.enabled = false;
   for (Control* hidden : {&List2, &Text2, &Text3, &txtNote})
@@ -106,10 +79,7 @@ FTP::FTP(platform::Host& host_, const std::filesystem::path& assetFolder, std::f
   mnuItemHelp.items = {&mnuItemUserManual, &mnuItemAbout};
   menus = {&mnuItemFile, &mnuItemHelp};
 
-  connectFtpEvents(*this);
   help::connectHelpEvents(mnuItemUserManual, mnuItemAbout, host, help::quillmereHelp(assetFolder));
 }
-
-FTP::~FTP() = default;
 
 }  // namespace transfer

@@ -7,9 +7,9 @@ namespace transfer {
 
 void ftpLoad(FTP& f) {
   loadSettings(f);
-  f.connectUrl = startupAddress(f);
-  f.remotePathParts.assign(kRemoteDepths, std::string());
-  f.remoteDepth = 0;
+  f.remote.connectUrl = startupAddress(f);
+  f.remote.remotePathParts.assign(kRemoteDepths, std::string());
+  f.remote.remoteDepth = 0;
   loadFilters(f);
   if (f.Combo1.listCount() == 0) f.Combo1.addItem("All");
 }

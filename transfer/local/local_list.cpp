@@ -3,35 +3,18 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/folder_listing.h"
 #include "transfer/local/change_folder.h"
 #include "transfer/remote/connection_settings.h"
+#include "transfer/remote/plain_files.h"
 
 namespace transfer {
 namespace {
-
-constexpr long kMaxNames = 100000000;
 
 bool tryListing(FTP& f) {
   return listPlainFiles(f.Text1.text(), f.List1);
 }
 
 }  // namespace
-
-bool listPlainFiles(const std::string& folder, Control& list) {
-  platform::FolderListing listing;
-  try {
-    std::string name = listing.first(folder);
-    if (!name.empty()) list.addItem(name);
-    for (long asked = 0; !name.empty() && asked < kMaxNames; ++asked) {
-      name = listing.next();
-      if (!name.empty()) list.addItem(name);
-    }
-    return true;
-  } catch (const std::filesystem::filesystem_error&) {
-    return false;
-  }
-}
 
 void listLocalFiles(FTP& f) {
   f.Combo1.setText("All");
@@ -48,13 +31,13 @@ void listLocalFiles(FTP& f) {
     f.List1.clearItems();
     if (!tryListing(f)) f.List1.clearItems();
   }
-  f.listShowsLocal = true;
+  f.run.listShowsLocal = true;
 }
 
-void command7Click(FTP& f) {
+void command7Click(FTP& f, ChangeFolder& folderDialog) {
   if (f.Text1.text().empty()) f.Text1.setText(f.defaultFolder);
-  showChangeFolder(f);
-  saveSettings(f);
+  showChangeFolder(folderDialog);
+  saveSettingsOrTell(f);
 }
 
 }  // namespace transfer

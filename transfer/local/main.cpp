@@ -2,15 +2,16 @@
 
 #include "platform/paths.h"
 #include "platform/qt/application.h"
-#include "transfer/local/ftp.h"
 #include "transfer/local/ftp_startup.h"
+#include "transfer/local/quillmere.h"
 
 int main(int argc, char** argv) {
-  std::unique_ptr<transfer::FTP> ftp;
+  std::unique_ptr<transfer::Quillmere> program;
   return platform::qt::runApplication(argc, argv, "Quillmere", [&](platform::Host& host) -> platform::Form& {
-    ftp = std::make_unique<transfer::FTP>(host, platform::assetFolder("quillmere", QUILLMERE_BUILD_ASSET_DIR),
-                                          platform::dataFolder("quillmere"), platform::downloadsFolder());
-    transfer::ftpLoad(*ftp);
-    return *ftp;
+    program = std::make_unique<transfer::Quillmere>(
+        host, platform::assetFolder("quillmere", QUILLMERE_BUILD_ASSET_DIR),
+        platform::dataFolder("quillmere"), platform::downloadsFolder());
+    transfer::ftpLoad(program->window);
+    return program->window;
   });
 }

@@ -5,10 +5,10 @@ namespace transfer {
 void switchServerType(FTP& f) {
   if (f.Label1.caption != FTP::kFtpMode) {
     f.Label1.caption = FTP::kFtpMode;
-    f.txtURLbox.setText(f.serverAddress);
+    f.txtURLbox.setText(f.settings.serverAddress);
   } else {
     f.Label1.caption = FTP::kNetworkMode;
-    f.txtURLbox.setText(f.networkFolder);
+    f.txtURLbox.setText(f.settings.networkFolder);
   }
 }
 

@@ -2,11 +2,11 @@
 
 #include "platform/host.h"
 #include "platform/text_number.h"
+#include "transfer/control/transfer_error.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
 #include "transfer/remote/network_drive.h"
 #include "transfer/remote/remote_name.h"
-#include "transfer/remote/transfer_error.h"
 #include "transfer/remote/transfer_steps.h"
 
 namespace transfer {
@@ -15,15 +15,15 @@ namespace {
 using platform::MessageAnswer;
 using platform::MessageButtons;
 
-void stepInto(FTP& f, const std::string& entry) {
-  ++f.remoteDepth;
-  const auto depth = static_cast<std::size_t>(f.remoteDepth);
-  if (f.remotePathParts.size() <= depth) f.remotePathParts.resize(depth + 1);
-  f.remotePathParts[depth] = remoteChild(f.remotePathParts[depth - 1], entry);
+void stepInto(FtpWindow& f, const std::string& entry) {
+  ++f.remote.remoteDepth;
+  const auto depth = static_cast<std::size_t>(f.remote.remoteDepth);
+  if (f.remote.remotePathParts.size() <= depth) f.remote.remotePathParts.resize(depth + 1);
+  f.remote.remotePathParts[depth] = remoteChild(f.remote.remotePathParts[depth - 1], entry);
 }
 
 // Asks before repeating; cannot-connect ends the click at once.
-bool askToRepeat(FTP& f, int error) {
+bool askToRepeat(FtpWindow& f, int error) {
   if (error == kCannotConnect) return false;
   const std::string title = "Error " + platform::signedForm(error) + " Found";
   return f.host.messageBox("Continue?", MessageButtons::OkCancel, title) == MessageAnswer::Ok;
@@ -51,27 +51,27 @@ std::string remoteChild(const std::string& directory, const std::string& entry) 
   return directory + (directory.empty() ? "/" : "") + entry;
 }
 
-void command4Click(FTP& f) {
+void command4Click(FtpWindow& f) {
   f.Combo1.setText("All");
   if (f.inNetworkMode()) {
     listNetworkFolder(f);
-    f.listShowsLocal = false;
+    f.run.listShowsLocal = false;
     return;
   }
   if (!f.inFtpMode()) return;
 
   const std::string current = f.List1.currentItem();
-  if (current == kGoUp && f.remoteDepth > 0) --f.remoteDepth;
+  if (current == kGoUp && f.remote.remoteDepth > 0) --f.remote.remoteDepth;
   if (f.List1.listCount() > 0 && current.ends_with('/') && isSafeRemoteName(current)) stepInto(f, current);
 
-  const std::string path = f.remotePathParts[static_cast<std::size_t>(f.remoteDepth)];
+  const std::string path = f.remote.remotePathParts[static_cast<std::size_t>(f.remote.remoteDepth)];
   f.Text2.setText(path);
   // From here a failure ends the click, but the depth and path entry changed
   // above stay changed: deliberate, as the window has always done.
   const TransferButtonsOff buttonsOff(f);
   prepareControl(f);
   const std::string address = transferAddress(f);
-  f.connectUrl = address + path;
+  f.remote.connectUrl = address + path;
   const RequestResult result =
       runRequest(f, address, "DIR " + path,
                  {.onError = {}, .mayRepeat = [&f](int error) { return askToRepeat(f, error); }});
@@ -91,11 +91,11 @@ void command4Click(FTP& f) {
 
   f.txtNote.setText(readListing(f));
   f.List1.clearItems();
-  if (f.remoteDepth != 0) f.List1.addItem(kGoUp);
+  if (f.remote.remoteDepth != 0) f.List1.addItem(kGoUp);
   for (const std::string& name : splitListing(f.txtNote.text())) {
     if (isSafeRemoteName(name)) f.List1.addItem(name);
   }
-  f.listShowsLocal = false;
+  f.run.listShowsLocal = false;
 }
 
 }  // namespace transfer

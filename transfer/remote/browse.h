@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "transfer/local/ftp.h"
+#include "transfer/remote/ftp_window.h"
 
 namespace transfer {
 
@@ -16,7 +16,7 @@ inline constexpr const char* kGoUp = "... go up";
 // directory into List1. Entries whose names are not plain names are left
 // out. Network-drive mode is not built: there the click only resets the
 // filter.
-void command4Click(FTP& f);
+void command4Click(FtpWindow& f);
 
 // The listing split rule: a carriage return ends a non-empty name, a line
 // feed only forgets what was read, and an unended last line is dropped.

@@ -5,7 +5,6 @@
 #include "platform/text_case.h"
 #include "platform/text_file.h"
 #include "platform/text_number.h"
-#include "transfer/local/change_folder.h"
 
 namespace transfer {
 namespace {
@@ -25,50 +24,58 @@ double validPort(double port) {
 
 }  // namespace
 
-std::filesystem::path settingsFilePath(const FTP& f) {
+std::filesystem::path settingsFilePath(const FtpWindow& f) {
   return f.dataFolder / "user.db";
 }
 
-void loadSettings(FTP& f) {
+void loadSettings(FtpWindow& f) {
   const auto lines = platform::readLines(settingsFilePath(f), kSettingsLines);
   if (!lines || lines->size() < kSettingsLines) {
-    f.serverAddress.clear();
-    f.networkFolder = f.defaultFolder;
-    f.userName = "anonymous";
-    f.password.clear();
-    f.port = kDefaultPort;
+    f.settings.serverAddress.clear();
+    f.settings.networkFolder = f.defaultFolder;
+    f.settings.userName = "anonymous";
+    f.settings.password.clear();
+    f.settings.port = kDefaultPort;
     f.Text1.setText(f.defaultFolder);
-    saveSettings(f);
+    saveSettingsOrTell(f);
     f.txtURLbox.setText("");
     return;
   }
-  f.serverAddress = (*lines)[0];
-  f.networkFolder = (*lines)[2];
-  f.userName = (*lines)[3];
-  f.password = (*lines)[4];
-  if (f.inFtpMode()) f.txtURLbox.setText(f.serverAddress);
-  if (f.inNetworkMode()) f.txtURLbox.setText(f.networkFolder);
+  f.settings.serverAddress = (*lines)[0];
+  f.settings.networkFolder = (*lines)[2];
+  f.settings.userName = (*lines)[3];
+  f.settings.password = (*lines)[4];
+  if (f.inFtpMode()) f.txtURLbox.setText(f.settings.serverAddress);
+  if (f.inNetworkMode()) f.txtURLbox.setText(f.settings.networkFolder);
   f.Text1.setText((*lines)[1]);
-  f.port = validPort(platform::leadingNumber((*lines)[5]));
+  f.settings.port = validPort(platform::leadingNumber((*lines)[5]));
 }
 
-bool saveSettings(FTP& f) {
+bool saveSettings(FtpWindow& f) {
   return platform::writeLinesReplacing(
       settingsFilePath(f),
-      {f.serverAddress, f.Text1.text(), f.networkFolder, f.userName, f.password, platform::plainForm(f.port)},
+      {f.settings.serverAddress, f.Text1.text(), f.settings.networkFolder, f.settings.userName,
+       f.settings.password, platform::plainForm(f.settings.port)},
       {}, kOwnerOnly);
 }
 
-std::string credentials(const FTP& f) {
-  if (platform::upperCase(f.userName) == "ANONYMOUS") return {};
-  return f.userName + ":" + f.password + "@";
+void saveSettingsOrTell(FtpWindow& f) {
+  if (!saveSettings(f)) {
+    f.host.messageBox("The settings could not be saved to " + settingsFilePath(f).string() + ".",
+                      platform::MessageButtons::Ok);
+  }
 }
 
-std::string transferAddress(const FTP& f) {
+std::string credentials(const FtpWindow& f) {
+  if (platform::upperCase(f.settings.userName) == "ANONYMOUS") return {};
+  return f.settings.userName + ":" + f.settings.password + "@";
+}
+
+std::string transferAddress(const FtpWindow& f) {
   return "ftp://" + credentials(f) + f.txtURLbox.text();
 }
 
-std::string startupAddress(const FTP& f) {
+std::string startupAddress(const FtpWindow& f) {
   const std::string& address = f.txtURLbox.text();
   return (startsWithFtp(address) ? "" : "ftp://") + credentials(f) + address;
 }
@@ -78,18 +85,16 @@ std::string withoutTrailingSlash(std::string text) {
   return text;
 }
 
-void command6Click(FTP& f) {
-  if (f.inFtpMode()) {
-    f.serverAddress = f.txtURLbox.text();
-    if (f.serverAddress.empty()) {
-      f.txtURLbox.setText(f.connectUrl);
-      return;
-    }
-    f.serverAddress = withoutTrailingSlash(f.serverAddress);
-    f.connectUrl = startsWithFtp(f.serverAddress) ? f.serverAddress : transferAddress(f);
+bool takeServerAddress(FtpWindow& f) {
+  f.settings.serverAddress = f.txtURLbox.text();
+  if (f.settings.serverAddress.empty()) {
+    f.txtURLbox.setText(f.remote.connectUrl);
+    return false;
   }
-  if (f.inNetworkMode()) showChangeFolder(f);
-  saveSettings(f);
+  f.settings.serverAddress = withoutTrailingSlash(f.settings.serverAddress);
+  f.remote.connectUrl =
+      startsWithFtp(f.settings.serverAddress) ? f.settings.serverAddress : transferAddress(f);
+  return true;
 }
 
 }  // namespace transfer

@@ -24,13 +24,13 @@ constexpr int kMaxFolderLevels = 32;
 // One click's run, with the counts and failures it collects on its way.
 class Download {
  public:
-  explicit Download(FTP& f) : f_(f), report_(f) {}
+  explicit Download(FtpWindow& f) : f_(f), report_(f) {}
 
   void run() {
     prepareControl(f_);
-    f_.connectUrl = transferAddress(f_);
-    url_ = withoutTrailingSlash(f_.connectUrl);
-    const std::string remotePath = f_.remotePathParts[static_cast<std::size_t>(f_.remoteDepth)];
+    f_.remote.connectUrl = transferAddress(f_);
+    url_ = withoutTrailingSlash(f_.remote.connectUrl);
+    const std::string remotePath = f_.remote.remotePathParts[static_cast<std::size_t>(f_.remote.remoteDepth)];
     f_.Text2.setText(remotePath);
     f_.ProgressBar1.visible = true;
     f_.ProgressBar1.minimum = 0;
@@ -63,14 +63,14 @@ class Download {
   // True, its messages shown, once Esc was pressed: the file that was
   // running when it came has ended by now.
   bool stopHere() {
-    if (!f_.stopRequested) return false;
+    if (!f_.run.stopRequested) return false;
     report_.stopped();
     return true;
   }
 
   // "... go up" heads the list below the start directory; it names no file.
   bool isGoUp(int index, const std::string& name) const {
-    return index == 0 && f_.remoteDepth != 0 && name == kGoUp;
+    return index == 0 && f_.remote.remoteDepth != 0 && name == kGoUp;
   }
 
   // Each returns false when the click ends. `shownAs` is the folder path the
@@ -147,7 +147,7 @@ class Download {
     f_.ProgressBar1.progress = std::clamp(static_cast<int>((position_ + share) * 100 / entryCount_), 0, 100);
   }
 
-  FTP& f_;
+  FtpWindow& f_;
   TransferReport report_;
   std::string url_;
   int blanks_ = 0;
@@ -157,12 +157,12 @@ class Download {
 
 }  // namespace
 
-void command1Click(FTP& f) {
-  if (f.listShowsLocal) return;
+void command1Click(FtpWindow& f) {
+  if (f.run.listShowsLocal) return;
   if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToLocal);
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
-  f.stopRequested = false;
+  f.run.stopRequested = false;
   Download(f).run();
 }
 

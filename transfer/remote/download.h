@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/local/ftp.h"
+#include "transfer/remote/ftp_window.h"
 
 namespace transfer {
 
@@ -10,6 +10,6 @@ namespace transfer {
 // with the closing message, then a message naming the files that did not
 // arrive. In network-drive mode the selected files are copied from the
 // network folder instead.
-void command1Click(FTP& f);
+void command1Click(FtpWindow& f);
 
 }  // namespace transfer

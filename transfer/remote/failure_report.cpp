@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/host.h"
+#include "transfer/control/transfer_error.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/remote_name.h"
-#include "transfer/remote/transfer_error.h"
 
 namespace transfer {
 namespace {
@@ -60,7 +60,7 @@ bool TransferReport::settle(const RequestResult& result, const std::string& name
 
 void TransferReport::stopped() {
   f_.ProgressBar1.visible = false;
-  if (f_.ending) return;
+  if (f_.run.ending) return;
   f_.host.messageBox("Stopped.", MessageButtons::Ok);
   if (!failures_.empty()) f_.host.messageBox(failureReport(failures_, true), MessageButtons::Ok);
 }

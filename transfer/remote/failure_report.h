@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "transfer/local/ftp.h"
+#include "transfer/remote/ftp_window.h"
 #include "transfer/remote/transfer_steps.h"
 
 namespace transfer {
@@ -26,7 +26,7 @@ std::string failureReport(const std::vector<FileFailure>& failures, bool untried
 // The files of one click that did not arrive, and the messages that end it.
 class TransferReport {
  public:
-  explicit TransferReport(FTP& f) : f_(f) {}
+  explicit TransferReport(FtpWindow& f) : f_(f) {}
 
   void fail(const std::string& name, const std::string& why) { failures_.push_back({name, why}); }
 
@@ -34,7 +34,7 @@ class TransferReport {
   // its messages shown: at a bad URL (the bar stays, no closing message, as
   // nothing could be sent) and when the server cannot be reached even after
   // the repeats ("35754", then the files that did not arrive).
-  bool settle(const RequestResult& result, const std::string& name);
+  [[nodiscard]] bool settle(const RequestResult& result, const std::string& name);
 
   // Hides the bar; the closing message, then the files that did not arrive.
   void close(const std::string& closingMessage);
@@ -44,7 +44,7 @@ class TransferReport {
   void stopped();
 
  private:
-  FTP& f_;
+  FtpWindow& f_;
   std::vector<FileFailure> failures_;
 };
 

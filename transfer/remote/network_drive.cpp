@@ -7,8 +7,8 @@
 
 #include "platform/file_copy.h"
 #include "platform/host.h"
-#include "transfer/local/local_list.h"
 #include "transfer/remote/failure_report.h"
+#include "transfer/remote/plain_files.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_steps.h"
 
@@ -24,7 +24,7 @@ bool isFolder(const std::string& folder) {
 
 }  // namespace
 
-void listNetworkFolder(FTP& f) {
+void listNetworkFolder(FtpWindow& f) {
   f.List1.clearItems();
   const std::string folder = f.txtURLbox.text();
   const std::string shown = printableName(folder);
@@ -38,7 +38,7 @@ void listNetworkFolder(FTP& f) {
   }
 }
 
-void copySelectedFiles(FTP& f, CopyDirection direction) {
+void copySelectedFiles(FtpWindow& f, CopyDirection direction) {
   // Both folders are taken once, before anything is copied.
   const std::string remote = f.txtURLbox.text();
   const std::string local = f.Text1.text();

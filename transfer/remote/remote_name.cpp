@@ -2,15 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/text_chars.h"
+
 namespace transfer {
 namespace {
 
 constexpr std::size_t kMaxNameLength = 255;
-
-bool isControl(char c) {
-  const auto code = static_cast<unsigned char>(c);
-  return code < 0x20 || code == 0x7f;
-}
 
 }  // namespace
 
@@ -25,12 +22,12 @@ bool isSafeRemoteName(std::string_view entry) {
   // one of megabytes for the list to show.
   if (entry.size() > kMaxNameLength) return false;
   return std::none_of(entry.begin(), entry.end(),
-                      [](char c) { return c == '/' || c == '\\' || isControl(c); });
+                      [](char c) { return c == '/' || c == '\\' || platform::isControlCharacter(c); });
 }
 
 std::string printableName(std::string_view name) {
   std::string shown(name);
-  std::replace_if(shown.begin(), shown.end(), isControl, '?');
+  std::replace_if(shown.begin(), shown.end(), platform::isControlCharacter, '?');
   return shown;
 }
 

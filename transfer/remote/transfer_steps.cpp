@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "transfer/control/inet.h"
 #include "transfer/remote/connection_settings.h"
-#include "transfer/remote/inet.h"
 
 namespace transfer {
 namespace {
@@ -28,17 +28,19 @@ std::string maskedUserInfo(const std::string& address) {
 
 }  // namespace
 
-void prepareControl(FTP& f) {
-  f.Inet1->RemotePort = f.port >= 0 && f.port <= 65535 ? static_cast<int>(f.port) : -1;
+void prepareControl(FtpWindow& f) {
+  f.Inet1->RemotePort =
+      f.settings.port >= 0 && f.settings.port <= 65535 ? static_cast<int>(f.settings.port) : -1;
   f.Inet1->Protocol = kFtp;
 }
 
-std::string addressForMessages(const FTP& f) {
-  const std::string login = credentials(f).empty() ? "" : f.userName + ":***@";
+std::string addressForMessages(const FtpWindow& f) {
+  const std::string login = credentials(f).empty() ? "" : f.settings.userName + ":***@";
   return "ftp://" + login + maskedUserInfo(f.txtURLbox.text());
 }
 
-RequestResult runRequest(FTP& f, const std::string& url, const std::string& operation, const Trap& trap) {
+RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string& operation,
+                         const Trap& trap) {
   bool sent = false;
   int repeats = 0;
   while (true) {
@@ -68,14 +70,14 @@ RequestResult runRequest(FTP& f, const std::string& url, const std::string& oper
   }
 }
 
-double requestShare(const FTP& f) {
+double requestShare(const FtpWindow& f) {
   const long long expected = f.Inet1->BytesToTransfer();
   if (expected <= 0) return 0;
   return std::clamp(static_cast<double>(f.Inet1->BytesTransferred()) / static_cast<double>(expected), 0.0,
                     1.0);
 }
 
-std::string readListing(FTP& f) {
+std::string readListing(FtpWindow& f) {
   std::string listing;
   try {
     for (std::string chunk = f.Inet1->GetChunk(kChunk, kText); !chunk.empty();
@@ -87,7 +89,7 @@ std::string readListing(FTP& f) {
   return listing;
 }
 
-void ensureLocalFolder(FTP& f) {
+void ensureLocalFolder(FtpWindow& f) {
   std::error_code error;
   if (std::filesystem::is_directory(f.Text1.text(), error)) return;
   std::filesystem::create_directories(f.defaultFolder, error);
@@ -99,7 +101,7 @@ bool isSelected(const std::vector<bool>& selected, int index) {
          selected[static_cast<std::size_t>(index)];
 }
 
-TransferButtonsOff::TransferButtonsOff(FTP& f) {
+TransferButtonsOff::TransferButtonsOff(FtpWindow& f) {
   for (Control* button : {&f.Command1, &f.Command3, &f.Command4, &f.Command8, &f.Command2}) {
     saved_.emplace_back(button, button->enabled);
     button->enabled = false;

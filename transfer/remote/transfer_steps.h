@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "transfer/local/ftp.h"
-#include "transfer/remote/transfer_error.h"
+#include "transfer/control/transfer_error.h"
+#include "transfer/remote/ftp_window.h"
 
 namespace transfer {
 
@@ -19,11 +19,11 @@ constexpr int kMaxRepeats = 3;
 
 // RemotePort from the port setting (a port outside 0-65535 makes the control
 // refuse the URL), Protocol 2 (FTP).
-void prepareControl(FTP& f);
+void prepareControl(FtpWindow& f);
 
 // "ftp://" + credentials + address box, as messages show it: every password
 // reads "***".
-std::string addressForMessages(const FTP& f);
+std::string addressForMessages(const FtpWindow& f);
 
 // What the error trap does with a request's errors.
 struct Trap {
@@ -51,18 +51,19 @@ struct RequestResult {
 // request runs (the control's own time-outs end every request); any other
 // error repeats the whole request, one Hold(1) each, at most kMaxRepeats
 // times.
-RequestResult runRequest(FTP& f, const std::string& url, const std::string& operation, const Trap& trap);
+[[nodiscard]] RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string& operation,
+                                       const Trap& trap);
 
 // The share of its bytes the running (or last) request has moved, 0 to 1; 0
 // while the size is not known.
-double requestShare(const FTP& f);
+double requestShare(const FtpWindow& f);
 
 // Everything the control holds of the last DIR's listing.
-std::string readListing(FTP& f);
+std::string readListing(FtpWindow& f);
 
 // The local folder of a transfer: when Text1 names no folder, the default
 // folder is made if missing and Text1 names it.
-void ensureLocalFolder(FTP& f);
+void ensureLocalFolder(FtpWindow& f);
 
 // Whether entry `index` of a list's selection flags is selected; flags
 // missing at the end read as not selected.
@@ -74,7 +75,7 @@ bool isSelected(const std::vector<bool>& selected, int index);
 // start a transfer inside the first or change the list it walks.
 class TransferButtonsOff {
  public:
-  explicit TransferButtonsOff(FTP& f);
+  explicit TransferButtonsOff(FtpWindow& f);
   ~TransferButtonsOff();
   TransferButtonsOff(const TransferButtonsOff&) = delete;
   TransferButtonsOff& operator=(const TransferButtonsOff&) = delete;

@@ -13,18 +13,18 @@
 
 namespace transfer {
 
-void command3Click(FTP& f) {
-  if (!f.listShowsLocal) return;
+void command3Click(FtpWindow& f) {
+  if (!f.run.listShowsLocal) return;
   if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToRemote);
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
-  f.stopRequested = false;
+  f.run.stopRequested = false;
   TransferReport report(f);
   int blanks = 0;
-  f.connectUrl = transferAddress(f);
+  f.remote.connectUrl = transferAddress(f);
   if (f.List1.currentItem().ends_with('/') || f.List1.listCount() == 0) return;
-  const std::string url = withoutTrailingSlash(f.connectUrl);
-  const std::string remotePath = f.remotePathParts[static_cast<std::size_t>(f.remoteDepth)];
+  const std::string url = withoutTrailingSlash(f.remote.connectUrl);
+  const std::string remotePath = f.remote.remotePathParts[static_cast<std::size_t>(f.remote.remoteDepth)];
   f.Text2.setText(remotePath);
   ensureLocalFolder(f);
   // Taken once, so what is typed into the box meanwhile cannot change the sources.
@@ -53,7 +53,7 @@ void command3Click(FTP& f) {
     const std::string& name = entries[static_cast<std::size_t>(position)];
     if (!isSelected(selected, position) || name.ends_with('/')) continue;
     // Esc ends the run here, after the file that was running when it came.
-    if (f.stopRequested) return report.stopped();
+    if (f.run.stopRequested) return report.stopped();
     if (hasBlank(name)) {
       ++blanks;
       continue;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/local/ftp.h"
+#include "transfer/remote/ftp_window.h"
 
 namespace transfer {
 
@@ -8,6 +8,6 @@ namespace transfer {
 // list to the current remote directory. Ends with the closing message, then
 // a message naming the files that did not arrive. Network-drive mode is not
 // built: there the click does nothing.
-void command3Click(FTP& f);
+void command3Click(FtpWindow& f);
 
 }  // namespace transfer

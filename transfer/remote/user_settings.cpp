@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "platform/text_number.h"
-#include "transfer/local/ftp.h"
 #include "transfer/remote/connection_settings.h"
+#include "transfer/remote/ftp_window.h"
 
 namespace transfer {
 namespace {
@@ -20,7 +20,7 @@ constexpr FontSpec kFont{9.75, false, false};
 
 }  // namespace
 
-UserSettings::UserSettings(FTP& owner_)
+UserSettings::UserSettings(FtpWindow& owner_)
     : owner(owner_),
       Label1(ControlKind::Label, "Label1", {240, 240, 2295, 255}),
       Text1(ControlKind::TextBox, "Text1", {240, 480, 3375, 285}),
@@ -56,16 +56,16 @@ UserSettings::UserSettings(FTP& owner_)
   Picture1.onClick = [this] { userSettingsPictureClick(*this); };
 }
 
-void showUserSettings(FTP& f) {
-  userSettingsLoad(f.userSettings);
-  f.host.showModal(f.userSettings);
+void showUserSettings(UserSettings& d) {
+  userSettingsLoad(d);
+  d.owner.host.showModal(d);
 }
 
 void userSettingsLoad(UserSettings& d) {
   d.Check1.setValue(false);
-  d.Text1.setText(d.owner.userName);
-  d.Text2.setText(d.owner.password);
-  d.Text3.setText(d.owner.port == 0 ? "" : platform::plainForm(d.owner.port));
+  d.Text1.setText(d.owner.settings.userName);
+  d.Text2.setText(d.owner.settings.password);
+  d.Text3.setText(d.owner.settings.port == 0 ? "" : platform::plainForm(d.owner.settings.port));
 }
 
 void check1Click(UserSettings& d) {
@@ -73,8 +73,8 @@ void check1Click(UserSettings& d) {
     d.Text1.setText("anonymous");
     d.Text2.setText("");
   } else {
-    d.Text1.setText(d.owner.userName);
-    d.Text2.setText(d.owner.password);
+    d.Text1.setText(d.owner.settings.userName);
+    d.Text2.setText(d.owner.settings.password);
   }
 }
 
@@ -84,10 +84,10 @@ void userSettingsSaveClick(UserSettings& d) {
     d.owner.host.messageBox("The port must be a whole number from 1 to 65535.", platform::MessageButtons::Ok);
     return;
   }
-  d.owner.userName = d.Text1.text();
-  d.owner.password = d.Text2.text();
-  d.owner.port = port;
-  saveSettings(d.owner);
+  d.owner.settings.userName = d.Text1.text();
+  d.owner.settings.password = d.Text2.text();
+  d.owner.settings.port = port;
+  saveSettingsOrTell(d.owner);
   d.unloadRequested = true;
 }
 

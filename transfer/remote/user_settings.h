@@ -6,18 +6,18 @@
 
 namespace transfer {
 
-class FTP;
+class FtpWindow;
 
 class UserSettings : public platform::Form {
  public:
-  explicit UserSettings(FTP& owner);
+  explicit UserSettings(FtpWindow& owner);
 
-  FTP& owner;
+  FtpWindow& owner;
   platform::Control Label1, Text1, Label2, Text2, Check1, Label3, Text3, Command1, Picture1;
 };
 
 // Opens the dialog modally and returns when it has closed.
-void showUserSettings(FTP& f);
+void showUserSettings(UserSettings& d);
 
 void userSettingsLoad(UserSettings& d);
 void check1Click(UserSettings& d);

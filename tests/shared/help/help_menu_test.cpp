@@ -13,7 +13,7 @@
 #include "support/fake_host.h"
 #include "support/scripted_random.h"
 #include "support/temp_folder.h"
-#include "transfer/local/ftp.h"
+#include "transfer/local/quillmere.h"
 
 namespace help {
 namespace {
@@ -55,8 +55,9 @@ Window openTavorin(FakeHost& host, const fs::path& assets, const fs::path& data)
 }
 
 Window openQuillmere(FakeHost& host, const fs::path& assets, const fs::path& data) {
-  auto ftp = std::make_shared<transfer::FTP>(host, assets, data, data / "downloads");
-  return {ftp, ftp.get(), &ftp->mnuItemHelp, &ftp->mnuItemUserManual, &ftp->mnuItemAbout};
+  auto program = std::make_shared<transfer::Quillmere>(host, assets, data, data / "downloads");
+  transfer::FTP& f = program->window;
+  return {program, &f, &f.mnuItemHelp, &f.mnuItemUserManual, &f.mnuItemAbout};
 }
 
 const Program kPrograms[] = {

@@ -3,8 +3,8 @@
 #include <ostream>
 #include <string>
 
-#include "ftp_fixture.h"
 #include "support/row_name.h"
+#include "transfer/ftp_fixture.h"
 #include "transfer/local/change_folder.h"
 #include "transfer/remote/user_settings.h"
 
@@ -39,21 +39,21 @@ TEST_P(FolderDialogTest, EditsTheFolderOfTheServerType) {
   const FolderCase& c = GetParam();
   if (c.networkMode) {
     f.Label1.caption = FTP::kNetworkMode;
-    f.txtURLbox.setText(f.networkFolder);
+    f.txtURLbox.setText(f.settings.networkFolder);
   }
   onModal = [&](platform::Form& form) {
-    ASSERT_EQ(&form, &f.changeFolder);
-    EXPECT_EQ(f.changeFolder.Dir1.text(), c.networkMode ? "/mnt/share/docs" : "/home/me");
-    EXPECT_EQ(f.changeFolder.Drive1.visible, c.driveShown);
-    f.changeFolder.Dir1.setText("/srv/chosen");
-    (c.select ? f.changeFolder.Command1 : f.changeFolder.Command2).click();
-    EXPECT_TRUE(f.changeFolder.unloadRequested);
+    ASSERT_EQ(&form, &program.changeFolder);
+    EXPECT_EQ(program.changeFolder.Dir1.text(), c.networkMode ? "/mnt/share/docs" : "/home/me");
+    EXPECT_EQ(program.changeFolder.Drive1.visible, c.driveShown);
+    program.changeFolder.Dir1.setText("/srv/chosen");
+    (c.select ? program.changeFolder.Command1 : program.changeFolder.Command2).click();
+    EXPECT_TRUE(program.changeFolder.unloadRequested);
   };
   f.mnuItemChangeLocal.click();
   ASSERT_EQ(host.modalForms.size(), 1u);
   EXPECT_EQ(f.Text1.text(), c.text1);
   EXPECT_EQ(f.txtURLbox.text(), c.address);
-  EXPECT_EQ(f.networkFolder, c.networkFolder);
+  EXPECT_EQ(f.settings.networkFolder, c.networkFolder);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,8 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DialogTest, LocalChangeFillsAnEmptyFolderFirstAndSavesEvenOnCancel) {
   f.Text1.setText("");
   onModal = [&](platform::Form&) {
-    EXPECT_EQ(f.changeFolder.Dir1.text(), downloads_.string());
-    f.changeFolder.Command2.click();
+    EXPECT_EQ(program.changeFolder.Dir1.text(), downloads_.string());
+    program.changeFolder.Command2.click();
   };
   f.Command7.click();
   EXPECT_NE(settingsBytes().find("\r\n" + downloads_.string() + "\r\n"), std::string::npos);
@@ -77,7 +77,7 @@ TEST_F(DialogTest, LocalChangeFillsAnEmptyFolderFirstAndSavesEvenOnCancel) {
 
 TEST_F(DialogTest, MenuChangeLeavesAnEmptyFolderEmpty) {
   f.Text1.setText("");
-  onModal = [&](platform::Form&) { f.changeFolder.Command2.click(); };
+  onModal = [&](platform::Form&) { program.changeFolder.Command2.click(); };
   f.mnuItemChangeLocal.click();
   EXPECT_EQ(f.Text1.text(), "");
 }
@@ -85,34 +85,34 @@ TEST_F(DialogTest, MenuChangeLeavesAnEmptyFolderEmpty) {
 TEST_F(DialogTest, DriveChangeShowsThatDrivesFolders) {
   f.Label1.caption = FTP::kNetworkMode;
   onModal = [&](platform::Form&) {
-    f.changeFolder.Drive1.setText("/media/usb");
-    EXPECT_EQ(f.changeFolder.Dir1.text(), "/media/usb");
-    f.changeFolder.Command2.click();
+    program.changeFolder.Drive1.setText("/media/usb");
+    EXPECT_EQ(program.changeFolder.Dir1.text(), "/media/usb");
+    program.changeFolder.Command2.click();
   };
   f.mnuItemChangeLocal.click();
 }
 
 TEST_F(DialogTest, UserSettingsSavesNamePasswordAndPort) {
   onModal = [&](platform::Form& form) {
-    ASSERT_EQ(&form, &f.userSettings);
-    EXPECT_EQ(f.userSettings.Text1.text(), "me");
-    EXPECT_EQ(f.userSettings.Text2.text(), "pw");
-    EXPECT_EQ(f.userSettings.Text3.text(), "21");
-    f.userSettings.Text1.setText("a@b");
-    f.userSettings.Text2.setText("p@ss:w ord");
-    f.userSettings.Text3.setText("2121");
-    f.userSettings.Command1.click();
+    ASSERT_EQ(&form, &program.userSettings);
+    EXPECT_EQ(program.userSettings.Text1.text(), "me");
+    EXPECT_EQ(program.userSettings.Text2.text(), "pw");
+    EXPECT_EQ(program.userSettings.Text3.text(), "21");
+    program.userSettings.Text1.setText("a@b");
+    program.userSettings.Text2.setText("p@ss:w ord");
+    program.userSettings.Text3.setText("2121");
+    program.userSettings.Command1.click();
   };
   f.mnuItemUserSettings.click();
-  EXPECT_EQ(f.userName, "a@b");
-  EXPECT_EQ(f.password, "p@ss:w ord");
-  EXPECT_EQ(f.port, 2121);
+  EXPECT_EQ(f.settings.userName, "a@b");
+  EXPECT_EQ(f.settings.password, "p@ss:w ord");
+  EXPECT_EQ(f.settings.port, 2121);
   EXPECT_EQ(settingsBytes(), "host\r\n/home/me\r\n/mnt/share/docs\r\na@b\r\np@ss:w ord\r\n2121\r\n");
 }
 
 TEST_F(DialogTest, AnonymousTickShowsAnonymousAndClearingItBringsTheSettingsBack) {
   onModal = [&](platform::Form&) {
-    UserSettings& d = f.userSettings;
+    UserSettings& d = program.userSettings;
     d.Check1.setValue(true);
     d.Check1.click();
     EXPECT_EQ(d.Text1.text(), "anonymous");
@@ -125,20 +125,20 @@ TEST_F(DialogTest, AnonymousTickShowsAnonymousAndClearingItBringsTheSettingsBack
     EXPECT_TRUE(d.unloadRequested);
   };
   f.mnuItemUserSettings.click();
-  EXPECT_EQ(f.userName, "me");
+  EXPECT_EQ(f.settings.userName, "me");
 }
 
 TEST_F(DialogTest, APortOutOfRangeIsRefusedWithAMessage) {
   onModal = [&](platform::Form&) {
     for (const char* typed : {"0", "65536", "21.5", "abc"}) {
-      f.userSettings.Text3.setText(typed);
-      f.userSettings.Command1.click();
-      EXPECT_FALSE(f.userSettings.unloadRequested) << typed;
+      program.userSettings.Text3.setText(typed);
+      program.userSettings.Command1.click();
+      EXPECT_FALSE(program.userSettings.unloadRequested) << typed;
     }
   };
   f.mnuItemUserSettings.click();
   EXPECT_EQ(host.messages.size(), 4u);
-  EXPECT_EQ(f.port, 21);
+  EXPECT_EQ(f.settings.port, 21);
 }
 
 }  // namespace

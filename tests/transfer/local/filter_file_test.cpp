@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ftp_fixture.h"
 #include "support/row_name.h"
+#include "transfer/ftp_fixture.h"
 
 namespace transfer::testing {
 namespace {
@@ -105,7 +105,8 @@ TEST_P(EndTest, SavesTheFiltersInTheirOrderAndEnds) {
   EXPECT_EQ(host.messages, std::vector<std::string>{});
 
   // The next start reads back what was saved; the empty entry is gone.
-  FTP next{host, "/opt/quillmere", data_, downloads_};
+  Quillmere nextProgram{host, "/opt/quillmere", data_, downloads_};
+  FTP& next = nextProgram.window;
   ftpLoad(next);
   EXPECT_EQ(next.Combo1.items, (std::vector<std::string>{"JPG", "txt"}));
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ftp_fixture.h"
 #include "support/row_name.h"
+#include "transfer/ftp_fixture.h"
 
 namespace transfer::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ftp_fixture.h"
+#include "transfer/ftp_fixture.h"
 
 namespace transfer::testing {
 namespace {
@@ -35,7 +35,7 @@ TEST_F(LocalListTest, ListsPlainFilesOnlyAndShowsAllFilters) {
   f.Command8.click();
   EXPECT_EQ(sortedList(), (std::vector<std::string>{"a file.zip", "b.txt", "link.txt"}));
   EXPECT_EQ(f.Combo1.text(), "All");
-  EXPECT_TRUE(f.listShowsLocal);
+  EXPECT_TRUE(f.run.listShowsLocal);
 }
 
 TEST_F(LocalListTest, AnEmptyOrMissingFolderGivesAnEmptyList) {
@@ -47,7 +47,7 @@ TEST_F(LocalListTest, AnEmptyOrMissingFolderGivesAnEmptyList) {
     f.Command8.click();
     EXPECT_EQ(f.List1.listCount(), 0);
     EXPECT_EQ(f.Text1.text(), folder.string());
-    EXPECT_TRUE(f.listShowsLocal);
+    EXPECT_TRUE(f.run.listShowsLocal);
   }
 }
 
@@ -77,7 +77,7 @@ TEST_F(LocalListTest, AListingThatStillFailsEndsEmpty) {
   f.Text1.setText((root_ / "a-file" / "below").string());
   f.Command8.click();
   EXPECT_EQ(f.List1.listCount(), 0);
-  EXPECT_TRUE(f.listShowsLocal);
+  EXPECT_TRUE(f.run.listShowsLocal);
 }
 
 }  // namespace

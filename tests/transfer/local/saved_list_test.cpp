@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ftp_fixture.h"
+#include "transfer/ftp_fixture.h"
 
 namespace transfer::testing {
 namespace {

@@ -1,0 +1,175 @@
+#include "transfer/remote/browse.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "remote_fixture.h"
+#include "support/row_name.h"
+
+namespace transfer::testing {
+namespace {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using Names = std::vector<std::string>;
+
+class BrowseTest : public RemoteFtpTest {
+ protected:
+  BrowseTest() {
+    write(server_ / "a.txt", "a");
+    write(server_ / "pub" / "readme.txt", "r");
+    write(server_ / "pub" / "docs" / "deep.txt", "d");
+    fs::create_directories(server_ / "pub" / "empty");
+  }
+
+  void expectAt(int depth, const std::string& path) {
+    EXPECT_EQ(f.remote.remoteDepth, depth);
+    EXPECT_EQ(f.Text2.text(), path);
+    EXPECT_EQ(f.remote.connectUrl, "ftp://tester:p@ss:word@127.0.0.1" + path);
+    EXPECT_EQ(!f.List1.items.empty() && f.List1.items.front() == kGoUp, depth != 0) << "the go-up entry";
+  }
+};
+
+TEST_F(BrowseTest, ListsStepsDownTwoLevelsAndUpAgain) {
+  startServer();
+  f.run.listShowsLocal = true;
+  f.Combo1.setText("txt");
+  f.Command4.click();
+  expectAt(0, "");
+  EXPECT_EQ(listedNames(), (Names{"a.txt", "pub/"}));
+  EXPECT_FALSE(f.run.listShowsLocal);
+  EXPECT_EQ(f.Combo1.text(), "All");
+
+  browseFrom("pub/");
+  expectAt(1, "/pub/");
+  EXPECT_EQ(listedNames(), (Names{"docs/", "empty/", "readme.txt"}));
+
+  browseFrom("docs/");
+  expectAt(2, "/pub/docs/");
+  EXPECT_EQ(listedNames(), (Names{"deep.txt"}));
+
+  browseFrom("deep.txt");  // a file: the same directory again
+  expectAt(2, "/pub/docs/");
+  EXPECT_EQ(listedNames(), (Names{"deep.txt"}));
+
+  browseFrom(kGoUp);
+  expectAt(1, "/pub/");
+  EXPECT_EQ(listedNames(), (Names{"docs/", "empty/", "readme.txt"}));
+
+  browseFrom("empty/");
+  expectAt(2, "/pub/empty/");
+  EXPECT_EQ(f.List1.items, Names{kGoUp});
+
+  browseFrom(kGoUp);
+  browseFrom(kGoUp);
+  expectAt(0, "");
+  EXPECT_EQ(listedNames(), (Names{"a.txt", "pub/"}));
+  EXPECT_EQ(host.messages, Names{});
+  EXPECT_EQ(ftpServer_->count("connect"), 1) << "one connection serves every listing";
+}
+
+TEST_F(BrowseTest, StepsDownBeyondSixteenLevels) {
+  constexpr int kLevels = 20;
+  fs::path folder = server_;
+  for (int level = 1; level <= kLevels; ++level)
+    folder /= "d" + std::to_string(level);
+  write(folder / "bottom.txt", "b");
+  startServer();
+
+  f.Command4.click();
+  std::string path;
+  for (int level = 1; level <= kLevels; ++level) {
+    const std::string entry = "d" + std::to_string(level) + "/";
+    browseFrom(entry);
+    path += (level == 1 ? "/" : "") + entry;
+    ASSERT_EQ(f.remote.remoteDepth, level);
+  }
+  EXPECT_EQ(f.Text2.text(), path);
+  EXPECT_EQ(f.List1.items, (Names{kGoUp, "bottom.txt"}));
+  for (int level = kLevels - 1; level >= 0; --level)
+    browseFrom(kGoUp);
+  EXPECT_EQ(listedNames(), (Names{"a.txt", "d1/", "pub/"}));
+  EXPECT_EQ(host.messages, Names{});
+}
+
+TEST_F(BrowseTest, LeavesOutNamesThatAreNoPlainNames) {
+  write(server_ / "evil" / "ok.txt", "ok");
+  write(server_ / "evil" / ".extra-listing",
+        "type=file;size=1; ../x\n"
+        "type=file;size=1; /etc/passwd\n"
+        "type=file;size=1; a/b\n"
+        "type=dir;size=0; ..\n"
+        "type=dir;size=0; ../up\n"
+        "type=file;size=1; ..\\win.ini\n"
+        "type=file;size=1; tab\there\n"
+        "type=dir;size=0; inner\n");
+  startServer({.extraListing = true});
+  f.Command4.click();
+  browseFrom("evil/");
+  EXPECT_EQ(listedNames(), (Names{"inner/", "ok.txt"}));
+  EXPECT_EQ(f.List1.items.front(), kGoUp);
+}
+
+enum class Fault { FolderGone, ServerStopped };
+
+struct FailureCase {
+  std::string name;
+  Fault fault;
+  std::vector<MessageAnswer> answers;
+  Names messages;
+};
+
+void PrintTo(const FailureCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class BrowseFailureTest : public BrowseTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(BrowseFailureTest, EndsTheClickAfterAskingWithinItsBound) {
+  const FailureCase& row = GetParam();
+  startServer({.logTransfers = true});
+  f.Command4.click();
+  const Names before = f.List1.items;
+  f.run.listShowsLocal = true;
+  if (row.fault == Fault::FolderGone) fs::remove_all(server_ / "pub");
+  if (row.fault == Fault::ServerStopped) ftpServer_->stop();
+  host.answers.assign(row.answers.begin(), row.answers.end());
+
+  browseFrom("pub/");
+  EXPECT_EQ(host.messages, row.messages);
+  for (std::size_t i = 0; i < host.messages.size(); ++i) {
+    const bool asks = host.messages[i] == "Continue?";
+    EXPECT_EQ(host.buttons[i], asks ? MessageButtons::OkCancel : MessageButtons::Ok);
+    // Two blanks: the signed form of the error number leaves room for a sign.
+    EXPECT_EQ(host.titles[i], asks ? "Error  35755 Found" : "");
+  }
+  // Deliberate: the step down stays made although the listing failed.
+  EXPECT_EQ(f.remote.remoteDepth, 1);
+  EXPECT_EQ(f.remote.remotePathParts[1], "/pub/");
+  EXPECT_EQ(f.List1.items, before);
+  EXPECT_TRUE(f.run.listShowsLocal);
+  EXPECT_TRUE(f.Command4.enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, BrowseFailureTest,
+    ::testing::Values(
+        FailureCase{"CancelEndsAtOnce", Fault::FolderGone, {MessageAnswer::Cancel}, {"Continue?"}},
+        FailureCase{"OkRepeatsThenCancel",
+                    Fault::FolderGone,
+                    {MessageAnswer::Ok, MessageAnswer::Cancel},
+                    {"Continue?", "Continue?"}},
+        FailureCase{
+            "OkThreeTimesThenGivesUp",
+            Fault::FolderGone,
+            {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok},
+            {"Continue?", "Continue?", "Continue?",
+             "The remote directory could not be listed: refused by the server or the connection broke."}},
+        FailureCase{"CannotConnectEndsAtOnce", Fault::ServerStopped, {}, {"35754"}}),
+    testing_support::RowName());
+
+}  // namespace
+}  // namespace transfer::testing

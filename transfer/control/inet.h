@@ -1,0 +1,77 @@
+#pragma once
+
+// The transfer control the FTP form drives, standing in for the Windows
+// Internet Transfer Control: Execute starts a request on one worker thread and
+// returns at once; StateChanged reports the end through the UI thread; the
+// listing of a DIR is read back with GetChunk. A failed request's error is
+// raised once, by the next Execute or GetChunk.
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "transfer/control/transfer_error.h"
+
+namespace transfer {
+
+constexpr int kStateError = 11;              // the request failed
+constexpr int kStateResponseCompleted = 12;  // the request succeeded
+
+class Inet {
+ public:
+  // Runs a callable on the UI thread. Without one, StateChanged runs on the worker.
+  using Post = std::function<void(std::function<void()>)>;
+
+  explicit Inet(Post post);  // starts the worker thread
+  ~Inet();                   // cancels a running request within about a second and joins the worker
+  Inet(const Inet&) = delete;
+  Inet& operator=(const Inet&) = delete;
+
+  int RemotePort = 21;  // applied to every request
+  int Protocol = 2;     // 2 = FTP, the only one supported
+
+  // "DIR path", "GET remote local", "PUT local remote" or "QUIT". Returns at
+  // once. Throws kStillExecuting while a request runs, then the failed
+  // request's error (once), then kBadUrl (URL, or RemotePort outside 0-65535)
+  // or kBadRequest (operation, Protocol) for this call; none starts anything.
+  // An empty URL means the last one accepted. QUIT never throws: it closes the
+  // connection after any running request, and clears a pending error.
+  void Execute(const std::string& url, const std::string& operation);
+
+  // The next at most `size` bytes of a DIR's listing: "name\r\n" lines, a
+  // folder's name ending in "/"; empty when all is read. dataType is ignored
+  // (text and bytes are both a std::string). Throws kStillExecuting while the
+  // request runs, and the failed request's error (once).
+  std::string GetChunk(long size, int dataType);
+
+  bool StillExecuting() const;
+
+  // The bytes the running (or last) request has moved so far, and all it
+  // will move: 0 until known, for a listing, and for a server that does not
+  // tell a file's size.
+  long long BytesTransferred() const;
+  long long BytesToTransfer() const;
+
+  // Called through `post` with kStateResponseCompleted or kStateError when a
+  // request ends; QUIT reports nothing.
+  std::function<void(int state)> StateChanged;
+
+  // Connect (and log in) within `connect`; fail a transfer or a server answer
+  // that makes no progress for `stall`. Taken by the next Execute.
+  void setTimeouts(std::chrono::seconds connect, std::chrono::seconds stall);
+
+ private:
+  struct Shared;
+  void work();
+  void notify(int state);
+
+  Post post_;
+  std::shared_ptr<std::atomic<bool>> alive_;
+  std::unique_ptr<Shared> shared_;
+  std::thread worker_;
+};
+
+}  // namespace transfer
