@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include "platform/text_file.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -39,10 +41,10 @@ fs::path homeFolder() {
 fs::path downloadsFolder() {
   const char* configHome = std::getenv("XDG_CONFIG_HOME");
   const fs::path config = configHome && *configHome ? fs::path(configHome) : homeFolder() / ".config";
-  std::ifstream dirs(config / "user-dirs.dirs");
-  std::string line;
   // A line reads XDG_DOWNLOAD_DIR="$HOME/Downloads" or an absolute path.
-  while (std::getline(dirs, line)) {
+  // Read as a data file: a folder or a named pipe in its place is no setting.
+  const auto lines = readLines(config / "user-dirs.dirs", 1000);
+  for (const std::string& line : lines.value_or(std::vector<std::string>{})) {
     const std::string key = "XDG_DOWNLOAD_DIR=\"";
     if (line.rfind(key, 0) != 0) continue;
     std::string value = line.substr(key.size());

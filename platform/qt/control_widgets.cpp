@@ -1,6 +1,7 @@
 #include "platform/qt/control_widgets.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QString>
 
@@ -57,8 +58,9 @@ std::optional<QPixmap> loadPicture(const std::string& path) {
   const QString key = QString::fromStdString(path);
   auto& cache = pictureCache();
   if (auto found = cache.constFind(key); found != cache.constEnd()) return *found;
+  // Only a regular file: a named pipe would block the read for ever.
   QPixmap pixmap;
-  if (!pixmap.load(key)) return std::nullopt;
+  if (!QFileInfo(key).isFile() || !pixmap.load(key)) return std::nullopt;
   cache.insert(key, pixmap);
   return pixmap;
 }

@@ -36,6 +36,10 @@ TEST(DownloadsFolderTest, ReadsTheUsersDownloadFolderSetting) {
   EXPECT_EQ(downloadsFolder(), std::filesystem::path(home) / "Fetched");
   std::ofstream(config / "user-dirs.dirs") << "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n";
   EXPECT_EQ(downloadsFolder(), std::filesystem::path(home) / "Downloads");
+  // A folder in the file's place is no setting, and reading it must not throw.
+  std::filesystem::remove(config / "user-dirs.dirs");
+  std::filesystem::create_directories(config / "user-dirs.dirs" / "inside");
+  EXPECT_EQ(downloadsFolder(), std::filesystem::path(home) / "Downloads");
   ::unsetenv("XDG_CONFIG_HOME");
   std::filesystem::remove_all(config);
 }

@@ -262,6 +262,8 @@ TEST(FormWindowPictureTest, APictureThatCannotBeReadKeepsTheOneShown) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture");
   }
+  const std::string pipe = folder.filePath("pipe.bmp").toStdString();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   TestForm model;
   FormWindow window(model.form);
   const struct {
@@ -273,6 +275,7 @@ TEST(FormWindowPictureTest, APictureThatCannotBeReadKeepsTheOneShown) {
       {"another picture", blue, Qt::blue},
       {"a missing file keeps it", folder.filePath("missing.bmp").toStdString(), Qt::blue},
       {"a file that is no picture keeps it", garbage, Qt::blue},
+      {"a named pipe keeps it, never waited on", pipe, Qt::blue},
       {"the first picture again, from the cache", red, Qt::red},
       {"no picture leaves the form's back colour", "", QColor(0, 128, 0)},
   };

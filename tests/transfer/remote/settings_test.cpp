@@ -2,12 +2,14 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 
 #include "support/bytes.h"
 #include "support/row_name.h"
 #include "transfer/ftp_fixture.h"
+#include "transfer/local/filter_file.h"
 
 namespace transfer::testing {
 namespace {
@@ -81,6 +83,30 @@ TEST_F(SettingsTest, AHugeLineIsCutAndTheRestStillReads) {
   EXPECT_EQ(f.txtURLbox.text().size(), 4096u);
   EXPECT_EQ(f.settings.userName, "u");
 }
+
+// What stands in a data file's place may be anything: it once threw at the
+// start (a folder) or would have waited for ever (a named pipe).
+class NotAFileTest : public FtpTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(NotAFileTest, InPlaceOfTheDataFilesGivesTheDefaults) {
+  std::filesystem::create_directories(data_);
+  for (const auto& file : {settingsFilePath(f), filterFilePath(f)}) {
+    if (GetParam()) {
+      ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    } else {
+      std::filesystem::create_directories(file / "inside");
+    }
+  }
+  start();
+  EXPECT_EQ(f.settings.userName, "anonymous");
+  EXPECT_EQ(f.settings.port, 21);
+  EXPECT_EQ(f.Combo1.items, std::vector<std::string>{"All"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, NotAFileTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& row) {
+                           return row.param ? "NamedPipe" : "Folder";
+                         });
 
 struct AddressCase {
   const char* name;
