@@ -10,10 +10,12 @@ About::About(platform::Host& host_, const HelpSetup& setup)
     : host(host_),
       makersPage(setup.makersPage),
       Picture1(ControlKind::Image, "Picture1", {0, 0, 5100, 3360}),
-      Command1(ControlKind::CommandButton, "Command1", {1800, 2880, 1575, 375}) {
+      Command1(ControlKind::CommandButton, "Command1", {1800, 2880, 1575, 375}),
+      Label1(ControlKind::Label, "Label1", {0, 3360, 5100, 300}) {
   caption = setup.aboutTitle;
   clientWidth = 5100;
-  clientHeight = 3360;
+  // The picture's 3360 twips, then the licence line.
+  clientHeight = 3660;
   height = clientHeight + kCaptionAndMenuTwips;
   backColor = setup.aboutBackColor;
   // A picture box: the bitmap at its own size, never stretched to the window.
@@ -21,7 +23,10 @@ About::About(platform::Host& host_, const HelpSetup& setup)
   Picture1.stretch = false;
   Picture1.backColor = setup.aboutBackColor;
   Command1.caption = "Close";
-  controls = {&Picture1, &Command1};
+  Label1.caption = "Free software under the GNU GPL, version 3 or later";
+  Label1.alignment = platform::Alignment::Center;
+  Label1.backColor = setup.aboutBackColor;
+  controls = {&Picture1, &Command1, &Label1};
   Picture1.onClick = [this] { aboutPicture1Click(*this); };
   Command1.onClick = [this] { aboutCommand1Click(*this); };
 }
