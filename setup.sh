@@ -9,7 +9,7 @@ packages=(
   libcurl4-openssl-dev libxcb1-dev
   googletest libgtest-dev libgmock-dev
   python3-pyftpdlib
-  xvfb xauth xdotool imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils man-db
   fonts-liberation2 fontconfig
 )
 # `./setup.sh package` adds what building and checking the Debian package needs.
