@@ -14,7 +14,7 @@ packages=(
 )
 # `./setup.sh package` adds what building and checking the Debian package needs.
 if [[ "${1:-}" == package ]]; then
-  packages+=(dpkg-dev desktop-file-utils appstream)
+  packages+=(dpkg-dev desktop-file-utils appstream lintian debootstrap)
 fi
 
 missing=()
