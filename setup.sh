@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins
   libcurl4-openssl-dev libxcb1-dev
   googletest libgtest-dev libgmock-dev
-  python3-pyftpdlib
+  python3-pyftpdlib python3-pyatspi dbus at-spi2-core
   xvfb xauth xdotool imagemagick poppler-utils man-db
   fonts-liberation2 fontconfig
 )

@@ -30,6 +30,7 @@ void command1Click(Table& t) {
   t.dealerCards[1] = card.rank;
   t.holeCardCode = card.code;
   t.Image(10).picture = t.installPath + "back.BMP";
+  t.Image(10).accessibleName = "face-down card";
   t.Image(10).visible = true;
 
   t.firstHandCardCount = 1;

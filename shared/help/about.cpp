@@ -26,6 +26,9 @@ About::About(platform::Host& host_, const HelpSetup& setup)
   Label1.caption = "Free software under the GNU GPL, version 3 or later";
   Label1.alignment = platform::Alignment::Center;
   Label1.backColor = setup.aboutBackColor;
+  Picture1.accessibleName = "The makers' page";
+  defaultButton = &Command1;
+  cancelButton = &Command1;
   controls = {&Picture1, &Command1, &Label1};
   Picture1.onClick = [this] { aboutPicture1Click(*this); };
   Command1.onClick = [this] { aboutCommand1Click(*this); };
