@@ -101,7 +101,8 @@ int shownIndex(int index, int count) {
 // Root paths of the mounted file systems a person can browse. Files that a
 // container mounts over single paths are not volumes to browse.
 std::vector<std::string> mountedVolumeRoots() {
-  std::vector<std::string> roots;
+  // "/" even where it is no mount point of its own, as in a chroot.
+  std::vector<std::string> roots = {"/"};
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     if (!volume.isValid() || !volume.isReady() || !QFileInfo(volume.rootPath()).isDir()) continue;
     roots.push_back(volume.rootPath().toStdString());
