@@ -26,6 +26,10 @@ About::About(platform::Host& host_, const HelpSetup& setup)
   Label1.caption = "Free software under the GNU GPL, version 3 or later";
   Label1.alignment = platform::Alignment::Center;
   Label1.backColor = setup.aboutBackColor;
+  // Tavorin's window is dark green, Quillmere's yellow: the line must read on both.
+  const platform::Rgb back = setup.aboutBackColor;
+  const bool dark = back.red * 299 + back.green * 587 + back.blue * 114 < 128 * 1000;
+  Label1.foreColor = dark ? platform::Rgb{255, 255, 255} : platform::Rgb{0, 0, 0};
   Picture1.accessibleName = "The makers' page";
   defaultButton = &Command1;
   cancelButton = &Command1;
