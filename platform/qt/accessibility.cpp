@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -75,6 +77,13 @@ void syncAccessibility(const Control& control, QWidget& widget) {
   if (widget.accessibleName() != name) widget.setAccessibleName(name);
   QString description = QString::fromStdString(control.accessibleDescription);
   if (control.kind == ControlKind::ProgressBar && description.isEmpty()) description = progressText(control);
+  // On Linux Qt tells a combo box by its value; the name goes to the box's
+  // text part and to the description.
+  if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+    if (description.isEmpty()) description = name;
+    if (QLineEdit* edit = combo->lineEdit(); edit && edit->accessibleName() != name)
+      edit->setAccessibleName(name);
+  }
   if (widget.accessibleDescription() != description) widget.setAccessibleDescription(description);
 }
 

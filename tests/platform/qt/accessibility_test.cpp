@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -48,6 +49,17 @@ TEST(AccessibilityTest, OptionButtonsAreRadioButtonsAndPicturesAreGraphics) {
   EXPECT_EQ(reader(window.widgetFor(model.option1))->role(), QAccessible::RadioButton);
   EXPECT_EQ(reader(window.widgetFor(model.image))->role(), QAccessible::Graphic);
   EXPECT_EQ(reader(window.widgetFor(model.shape))->role(), QAccessible::Client) << "a shape is no picture";
+}
+
+TEST(AccessibilityTest, AComboBoxToldByItsValueCarriesItsNameOnItsTextAndDescription) {
+  ListForm model;
+  model.combo.accessibleName = "File type filter";
+  FormWindow window(model.form);
+  auto* combo = qobject_cast<QComboBox*>(window.widgetFor(model.combo));
+  ASSERT_NE(combo, nullptr);
+  ASSERT_NE(combo->lineEdit(), nullptr);
+  EXPECT_EQ(reader(combo->lineEdit())->text(QAccessible::Name), "File type filter");
+  EXPECT_EQ(reader(combo)->text(QAccessible::Description), "File type filter");
 }
 
 TEST(AccessibilityTest, AProgressBarTellsItsValue) {
