@@ -6,15 +6,15 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-qpa-plugins
-  libcurl4-openssl-dev
+  libcurl4-openssl-dev libxcb1-dev
   googletest libgtest-dev libgmock-dev
-  python3-pyftpdlib
-  xvfb xauth xdotool imagemagick poppler-utils
+  python3-pyftpdlib python3-pyatspi dbus at-spi2-core
+  xvfb xauth xdotool imagemagick poppler-utils man-db
   fonts-liberation2 fontconfig
 )
 # `./setup.sh package` adds what building and checking the Debian package needs.
 if [[ "${1:-}" == package ]]; then
-  packages+=(dpkg-dev desktop-file-utils appstream)
+  packages+=(dpkg-dev desktop-file-utils appstream lintian debootstrap)
 fi
 
 missing=()

@@ -1,5 +1,6 @@
 #include "assets/manual_pdf.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,10 +8,34 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QUrl>
 
 namespace assets {
+namespace {
+
+// Qt stamps the PDF with the time it was written. A build for a package sets
+// SOURCE_DATE_EPOCH, so that one commit gives the same bytes: the stamp is
+// rewritten in place with that time, same length, so no offset moves.
+bool stampSourceDate(const QString& pdfPath) {
+  bool isNumber = false;
+  const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&isNumber);
+  if (!isNumber) return true;
+  QFile pdf(pdfPath);
+  if (!pdf.open(QIODevice::ReadWrite)) return false;
+  QByteArray bytes = pdf.readAll();
+  static const QRegularExpression kStamp(QStringLiteral("/CreationDate \\(D:\\d{14}Z\\)"));
+  const QRegularExpressionMatch found = kStamp.match(QString::fromLatin1(bytes));
+  if (!found.hasMatch()) return false;
+  const QByteArray stamp =
+      "/CreationDate (D:" +
+      QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).toString("yyyyMMddHHmmss").toLatin1() + "Z)";
+  bytes.replace(found.capturedStart(), stamp.size(), stamp);
+  return pdf.seek(0) && pdf.write(bytes) == bytes.size();
+}
+
+}  // namespace
 
 bool writeManualPdf(const QString& sourceHtml, const QString& pdfPath, QString& error) {
   QFile source(sourceHtml);
@@ -47,6 +72,10 @@ bool writeManualPdf(const QString& sourceHtml, const QString& pdfPath, QString& 
   }
   if (QFileInfo(pdfPath).size() == 0) {
     error = "cannot write " + pdfPath;
+    return false;
+  }
+  if (!stampSourceDate(pdfPath)) {
+    error = "cannot stamp SOURCE_DATE_EPOCH on " + pdfPath;
     return false;
   }
   return true;

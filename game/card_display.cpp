@@ -1,5 +1,7 @@
 #include "game/card_display.h"
 
+#include "game/card_name.h"
+
 namespace game {
 
 std::string displayCode(std::string_view code) {
@@ -22,15 +24,18 @@ void showCard(Table& t, std::string_view code, std::string_view selector) {
     Control& slot = t.Image(t.play.firstHandCardCount);
     slot.visible = true;
     slot.picture = file;
+    slot.accessibleName = cardName(code);
   }
   if (selector == "User2" && inSlotRange(t.play.secondHandCardCount)) {
     Control& slot = t.Image(18 + t.play.secondHandCardCount);
     slot.visible = true;
     slot.picture = file;
+    slot.accessibleName = cardName(code);
   }
   if (selector == "Dealer" && inSlotRange(t.play.dealerCardCount)) {
     Control& slot = t.Image(9 + t.play.dealerCardCount);
     slot.picture = file;
+    slot.accessibleName = cardName(code);
     slot.visible = true;
   }
 }

@@ -30,6 +30,7 @@ void command1Click(Table& t) {
   t.play.dealerCards[1] = card.rank;
   t.play.holeCardCode = card.code;
   t.Image(10).picture = t.installPath + "back.BMP";
+  t.Image(10).accessibleName = "face-down card";
   t.Image(10).visible = true;
 
   t.play.firstHandCardCount = 1;

@@ -161,6 +161,14 @@ Table::Table(platform::Host& host_, platform::RandomSource& random_, std::filesy
     option->joinGroup(&optionGroup_);
   }
   Text1.setText("0");
+  // For screen readers; the card slots are named as cards are shown.
+  Text1.labelledBy = &Label16;
+  Option1.accessibleName = "Add";
+  Option2.accessibleName = "Subtract";
+  for (Control* chip : chips()) {
+    chip->accessibleName = chip->caption + " chip";
+    chip->accessibleDescription = "adds to or subtracts from the bet, as Add or Subtract is chosen";
+  }
 
   for (Control* marker : {&Shape1, &Shape2})
     marker->backColor = kRed;

@@ -110,6 +110,13 @@ class Control {
   int interval = 0;
   std::function<void()> onTimer;
 
+  // What a screen reader says: a name where the caption does not tell or
+  // there is none, and where useful a description. A control with a label
+  // beside it names that label instead, so the name follows its caption.
+  std::string accessibleName;
+  std::string accessibleDescription;
+  const Control* labelledBy = nullptr;
+
   std::function<void()> onClick;
   // Text boxes, combo boxes, drive lists and folder trees: the text changed.
   std::function<void()> onChange;
@@ -172,6 +179,9 @@ struct Form {
   // A handler sets this to unload (close) the window; the front end closes it
   // once the handler returns and clears it when the window is shown again.
   bool unloadRequested = false;
+  // Dialogs: the controls Enter and Esc click.
+  Control* defaultButton = nullptr;
+  Control* cancelButton = nullptr;
   // The Esc key pressed in a main window; it also reaches a handler that is
   // waiting, so a long run can be stopped.
   std::function<void()> onEscape;

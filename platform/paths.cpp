@@ -1,5 +1,8 @@
 #include "platform/paths.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include "platform/text_file.h"
 
 #include <algorithm>
@@ -21,22 +24,26 @@ fs::path assetFolder(std::string_view program, const fs::path& buildTreeAssets) 
   return buildTreeAssets;
 }
 
+namespace {
+
+// $HOME, else the home folder the password database gives (a start from a
+// service or `env -i` has no HOME), else /tmp.
+fs::path homeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home && *home) return home;
+  if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir && *entry->pw_dir)
+    return entry->pw_dir;
+  return "/tmp";
+}
+
+}  // namespace
+
 fs::path dataFolder(std::string_view program) {
   const char* xdgDataHome = std::getenv("XDG_DATA_HOME");
   if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute())
     return fs::path(xdgDataHome) / program;
-  const char* home = std::getenv("HOME");
-  return fs::path(home && *home ? home : "/tmp") / ".local" / "share" / program;
+  return homeFolder() / ".local" / "share" / program;
 }
-
-namespace {
-
-fs::path homeFolder() {
-  const char* home = std::getenv("HOME");
-  return fs::path(home && *home ? home : "/tmp");
-}
-
-}  // namespace
 
 fs::path downloadsFolder() {
   const char* configHome = std::getenv("XDG_CONFIG_HOME");

@@ -1,6 +1,7 @@
 #include "platform/qt/form_dialog.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace platform::qt {
@@ -11,6 +12,10 @@ FormDialog::FormDialog(platform::Form& form, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  if (form.defaultButton) {
+    if (auto* button = qobject_cast<QPushButton*>(view_->widgetFor(*form.defaultButton)))
+      button->setDefault(true);
+  }
   refresh();
   enlistWindow(this);
 }
@@ -24,6 +29,19 @@ void FormDialog::refresh() {
 }
 
 void FormDialog::keyPressEvent(QKeyEvent* event) {
+  Form& shown = view_->form();
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  // Enter on a focused button presses that button, as Qt does; elsewhere it
+  // presses the form's default, which may be a picture.
+  Control* pressed = event->key() == Qt::Key_Escape                        ? shown.cancelButton
+                     : enter && !qobject_cast<QPushButton*>(focusWidget()) ? shown.defaultButton
+                                                                           : nullptr;
+  if (pressed) {
+    pressed->click();
+    refreshAllWindows();
+    return;
+  }
+  // The original's dialogs did not close on Escape unless a form names a cancel control.
   if (event->key() == Qt::Key_Escape) {
     event->ignore();
     return;

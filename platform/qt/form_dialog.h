@@ -23,7 +23,7 @@ class FormDialog final : public QDialog, public LiveWindow {
   QWidget* widgetFor(const platform::Control& control) const { return view_->widgetFor(control); }
 
  protected:
-  // The original's dialogs did not close on Escape.
+  // Enter and Esc click the form's default and cancel controls.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -1,5 +1,7 @@
 #include "platform/qt/form_view.h"
 
+#include "platform/qt/accessibility.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
@@ -46,9 +48,14 @@ int shownClientHeight(const Form& form) {
 FormView::FormView(Form& form, std::function<void()> afterEvent, QWidget* parent)
     : QWidget(parent), form_(form) {
   setAutoFillBackground(true);
+  installAccessibility();
   // Created in the form's order, so later controls lie on top.
   for (Control* control : form_.controls) {
     controls_.emplace_back(control, createControlWidget(*control, this, afterEvent));
+  }
+  for (auto& [control, widget] : controls_) {
+    QWidget* label = control->labelledBy ? widgetFor(*control->labelledBy) : nullptr;
+    if (label) linkLabel(*label, *widget->widget());
   }
 }
 
@@ -61,8 +68,10 @@ void FormView::refresh() {
     withBack.setColor(QPalette::Window, back);
     setPalette(withBack);
   }
-  for (auto& [control, widget] : controls_)
+  for (auto& [control, widget] : controls_) {
     widget->refresh();
+    syncAccessibility(*control, *widget->widget());
+  }
   syncWindow();
   if (form_.unloadRequested && window()->isVisible()) window()->close();
 }

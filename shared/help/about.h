@@ -1,7 +1,8 @@
 #pragma once
 
 // The About window: the program's picture covering the window, which opens
-// the makers' page when clicked, and a Close button on it.
+// the makers' page when clicked, and a Close button on it; below the picture,
+// a line telling the programs' licence.
 
 #include <string>
 
@@ -17,7 +18,7 @@ class About : public platform::Form {
 
   platform::Host& host;
   const std::string makersPage;
-  platform::Control Picture1, Command1;
+  platform::Control Picture1, Command1, Label1;
 };
 
 // "Close": unloads the window.

@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -85,6 +87,22 @@ TEST_F(ManualPdf, ADamagedPictureStopsTheLayoutWithItsName) {
   EXPECT_FALSE(assets::writeManualPdf(QDir(folder.path()).filePath("manual.html"), pdf, error));
   EXPECT_TRUE(error.contains("broken.png")) << error.toStdString();
   EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(ManualPdf, SourceDateEpochStampsTheDateInsteadOfTheClock) {
+  write("manual.html", "<html><head><title>Dated</title></head><body><p>Text</p></body></html>");
+  ::setenv("TZ", "UTC", 1);
+  ::tzset();
+  ::setenv("SOURCE_DATE_EPOCH", "86400", 1);
+  QString error;
+  const bool written = assets::writeManualPdf(QDir(folder.path()).filePath("manual.html"), pdf, error);
+  ::unsetenv("SOURCE_DATE_EPOCH");
+  ASSERT_TRUE(written) << error.toStdString();
+  QFile out(pdf);
+  ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+  const QByteArray bytes = out.readAll();
+  EXPECT_TRUE(bytes.contains("/CreationDate (D:19700102000000Z)")) << "one day after the epoch";
+  EXPECT_TRUE(bytes.endsWith("%%EOF\n")) << "the file keeps its length and its end";
 }
 
 TEST_F(ManualPdf, AMissingSourceIsReported) {

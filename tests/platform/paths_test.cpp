@@ -5,6 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string>
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include "support/temp_folder.h"
 
@@ -42,6 +47,44 @@ TEST(DownloadsFolderTest, ReadsTheUsersDownloadFolderSetting) {
   EXPECT_EQ(downloadsFolder(), std::filesystem::path(home) / "Downloads");
   ::unsetenv("XDG_CONFIG_HOME");
   std::filesystem::remove_all(config);
+}
+
+// Sets or unsets an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
+  }
+  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(DataFolderTest, FollowsXdgDataHomeThenHomeThenThePasswordDatabase) {
+  const std::string passwordHome = ::getpwuid(::getuid())->pw_dir;
+  const struct {
+    const char* name;
+    const char* xdgDataHome;
+    const char* home;
+    std::string folder;
+  } rows[] = {
+      {"XDG_DATA_HOME", "/srv/data", "/home/me", "/srv/data/tavorin"},
+      {"a relative XDG_DATA_HOME is ignored", "data", "/home/me", "/home/me/.local/share/tavorin"},
+      {"HOME", nullptr, "/home/me", "/home/me/.local/share/tavorin"},
+      {"no HOME", nullptr, nullptr, passwordHome + "/.local/share/tavorin"},
+      {"an empty HOME", "", "", passwordHome + "/.local/share/tavorin"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const ScopedEnv xdg("XDG_DATA_HOME", row.xdgDataHome);
+    const ScopedEnv home("HOME", row.home);
+    EXPECT_EQ(dataFolder("tavorin"), std::filesystem::path(row.folder));
+  }
 }
 
 }  // namespace

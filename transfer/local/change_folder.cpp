@@ -24,6 +24,10 @@ ChangeFolder::ChangeFolder(FTP& owner_)
   backColor = {212, 208, 200};
   Command1.caption = "Select";
   Command2.caption = "Cancel";
+  Drive1.accessibleName = "Drive";
+  Dir1.accessibleName = "Folders";
+  defaultButton = &Command1;
+  cancelButton = &Command2;
   Command1.font = kButtonFont;
   Command2.font = kButtonFont;
   controls = {&Drive1, &Dir1, &Command1, &Command2};

@@ -66,6 +66,15 @@ FTP::FTP(platform::Host& host_, Inet& inet, const std::filesystem::path& assetFo
   Combo1.setText("All");
   Picture1.picture = (assetFolder / "quillmere.BMP").string();
   ProgressBar1.visible = false;
+  // For screen readers: the two "Change" buttons told apart, the boxes named by their labels.
+  txtURLbox.labelledBy = &Label1;
+  Text1.labelledBy = &Label2;
+  Command6.accessibleName = "Change address";
+  Command7.accessibleName = "Change local folder";
+  List1.accessibleName = "Files";
+  Combo1.accessibleName = "File type filter";
+  Picture1.accessibleName = "Quillmere";
+  ProgressBar1.accessibleName = "Transfer progress";
   Timer1.enabled = false;
   for (Control* hidden : {&List2, &Text2, &Text3, &txtNote})
     hidden->visible = false;

@@ -7,11 +7,13 @@
 
 int main(int argc, char** argv) {
   std::unique_ptr<transfer::Quillmere> program;
-  return platform::qt::runApplication(argc, argv, "Quillmere", [&](platform::Host& host) -> platform::Form& {
-    program = std::make_unique<transfer::Quillmere>(
-        host, platform::assetFolder("quillmere", QUILLMERE_BUILD_ASSET_DIR),
-        platform::dataFolder("quillmere"), platform::downloadsFolder());
-    transfer::ftpLoad(program->window);
-    return program->window;
-  });
+  return platform::qt::runApplication(
+      argc, argv, "Quillmere", "Downloads and uploads files on FTP servers and network folders.",
+      [&](platform::Host& host) -> platform::Form& {
+        program = std::make_unique<transfer::Quillmere>(
+            host, platform::assetFolder("quillmere", QUILLMERE_BUILD_ASSET_DIR),
+            platform::dataFolder("quillmere"), platform::downloadsFolder());
+        transfer::ftpLoad(program->window);
+        return program->window;
+      });
 }

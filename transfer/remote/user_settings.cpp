@@ -48,6 +48,13 @@ UserSettings::UserSettings(FtpWindow& owner_)
   for (Control* c : {&Text1, &Text2, &Text3, &Command1})
     c->font = kFont;
   Text2.masked = true;
+  Text1.labelledBy = &Label1;
+  Text2.labelledBy = &Label2;
+  Text3.labelledBy = &Label3;
+  // The picture closes without saving.
+  Picture1.accessibleName = "Close without saving";
+  defaultButton = &Command1;
+  cancelButton = &Picture1;
   Text3.alignment = Alignment::Right;
   Text3.setText("21");
   controls = {&Label1, &Text1, &Label2, &Text2, &Check1, &Label3, &Text3, &Command1, &Picture1};

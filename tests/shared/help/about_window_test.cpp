@@ -57,7 +57,7 @@ TEST(AboutWindowTest, ShowsModallyWithThePictureUnstretchedAndCloseEndsIt) {
 
   EXPECT_TRUE(wasModal);
   EXPECT_EQ(title, "Tavorin Twenty-One");
-  ASSERT_EQ(shown.size(), QSize(340, 224));
+  ASSERT_EQ(shown.size(), QSize(340, 244)) << "the picture's 224 pixels, then the licence line";
   EXPECT_EQ(shown.pixelColor(10, 10), QColor(200, 0, 0));
   EXPECT_EQ(shown.pixelColor(339, 182), QColor(200, 0, 0));
   EXPECT_EQ(shown.pixelColor(10, 200), QColor(0, 96, 32)) << "below the picture: the window's colour";

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -123,7 +124,15 @@ TEST_P(HelpMenuTest, AboutShowsItsPictureAndCloseModallyAndCloseUnloadsIt) {
   showAbout([&](About& about) {
     EXPECT_EQ(about.caption, GetParam().aboutTitle);
     EXPECT_EQ(about.clientWidth, 5100);
-    EXPECT_EQ(about.clientHeight, 3360);
+    // The licence line sits below the picture's 3360 twips and the window grows to hold it.
+    EXPECT_EQ(about.Label1.caption, "Free software under the GNU GPL, version 3 or later");
+    EXPECT_GE(about.Label1.geometry.top, 3360);
+    const auto brightness = [](platform::Rgb c) {
+      return (c.red * 299 + c.green * 587 + c.blue * 114) / 1000;
+    };
+    EXPECT_GT(std::abs(brightness(about.Label1.foreColor) - brightness(about.backColor)), 125)
+        << "the licence line reads on the window's colour";
+    EXPECT_EQ(about.clientHeight, about.Label1.geometry.top + about.Label1.geometry.height);
     EXPECT_EQ(about.Picture1.picture, (assets / "about.BMP").string());
     EXPECT_FALSE(about.Picture1.stretch);
     EXPECT_EQ(about.Command1.caption, "Close");
