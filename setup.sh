@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, the assets and the tests need.
 # Quick no-op when everything is already there.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the programs' picture files and lays out their manuals at build time:
 //   asset_tool <kind> <output folder>
 //   asset_tool manual <manual.html> <output.pdf>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/phase_icons.h"
 
 #include "assets/suit_shapes.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts pure-ftpd for the benchmarks on 127.0.0.1 at PORT, serving ROOT to
 # one virtual user (bench / bench-secret), and prints its process id.
 #   bench/ftp_server.sh ROOT PORT STATE_FOLDER

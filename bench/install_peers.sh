@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what only the benchmarks need: the peer clients, a fast FTP server,
 # and the tools run.sh uses. Idempotent. The server's package must not start a
 # system service: a temporary policy-rc.d refuses every service start while

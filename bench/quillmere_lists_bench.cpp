@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the FTP form's list handlers, headless:
 //   local   "Local Directory of Files" on FOLDER
 //   filter  "Apply Filter" (extension txt) on lists of 10,000, 100,000 and 1,000,000 names

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times Quillmere's transfers through the FTP form's own handlers, headless,
 // against a running FTP server: the same clicks a person makes, with the real
 // transfer control.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark and writes bench/RESULTS.md.
 #
 #   bench/run.sh            (RUNS=5 by default: medians of five runs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays many deals of Tavorin through the table's handlers, headless, and
 // reports deals a second.
 //

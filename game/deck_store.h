@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The hidden grid that holds a shuffled deck: rows of two text cells, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/hand_totals.h"
 
 #include "platform/text_number.h"

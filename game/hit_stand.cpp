@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/hit_stand.h"
 
 #include "game/dealer_play.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Uniform random numbers in [0, 1), re-seeded from a clock. The shuffle takes

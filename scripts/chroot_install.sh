@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built packages in a fresh minimal Debian bookworm chroot and
 # runs what needs no display there: --version, --help and the manual pages.
 # Needs root (debootstrap) and the packages from scripts/package.sh.

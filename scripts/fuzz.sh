@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes each target for a while with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang), two at a time at low priority.
 #   scripts/fuzz.sh [seconds per target, default 600] [target ...]

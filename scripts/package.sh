@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the programs with Debian's hardening flags, checks the desktop
 # entries and the software-centre metadata, makes the Debian packages tavorin
 # and quillmere in build/package/ and checks them with lintian.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The long reliability runs, whose figures tests/RELIABILITY.md reports:
 #   1. every fuzz target for FUZZ_SECONDS (default 600) with libFuzzer,
 #      AddressSanitizer and UndefinedBehaviorSanitizer (clang);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the packages of one commit twice, in two folders of different paths,
 # and compares them byte for byte. Usage: scripts/reproducible.sh [commit]
 set -euo pipefail

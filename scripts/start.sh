@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the programs and starts the one named
 # (tavorin by default, or quillmere).
 set -euo pipefail

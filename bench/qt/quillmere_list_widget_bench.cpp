@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quillmere's real window with 100,000 names in its file list: the click on
 // "Local Directory of Files" that fills it, then what a person does with a
 // long list (scrolling, paging, selecting all, clicking and shift-clicking

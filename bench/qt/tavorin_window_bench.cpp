@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays 1,000 deals in Tavorin's real window: each press of Deal, Hit and
 // Stand goes through Qt to the handler, and the window is painted again
 // before the next. Reports the time a press takes until the window is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A host for benchmarks: no display, message boxes answered OK and kept, and

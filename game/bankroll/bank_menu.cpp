@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/bankroll/bank_menu.h"
 
 #include "game/bankroll/player_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/bankroll/bet_entry.h"
 
 #include "platform/text_number.h"

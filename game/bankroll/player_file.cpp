@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/bankroll/player_file.h"
 
 #include "game/bankroll/bank_label.h"

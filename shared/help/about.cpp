@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared/help/about.h"
 
 #include "shared/help/help_menu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About pictures, the desktop icons and the manual layout of the asset tool.
 
 #include "assets/about_pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connect-address rule and the URLs made from it: whatever the user
 // types as user name, password, address and remote path, a request gets a
 // URL without credentials or control characters, or a clean "Bad URL".

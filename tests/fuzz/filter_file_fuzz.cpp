@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of filters.db: any content gives typed filters or the single
 // "All", and what Exit writes back reads as the same filters.
 

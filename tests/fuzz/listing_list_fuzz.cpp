@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LIST listings: Unix and DOS lines, owner or group missing, links.
 
 #include "listing_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MLSD listings: fact lines and their names.
 
 #include "listing_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The listing split rule and the name check that guards every name a server
 // sends before it reaches the list, a local path or a request.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of user.dat: any content gives finite amounts or the defaults,
 // and what the game writes back reads as the same amounts.
 

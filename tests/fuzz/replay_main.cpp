@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over saved inputs without libFuzzer, so an ordinary
 // build (any compiler) checks the corpus and every input that once failed.
 // Arguments: files or folders of inputs. Exits non-zero when none was found.

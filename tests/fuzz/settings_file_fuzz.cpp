@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of user.db: any content gives six settings or the defaults, a
 // usable port, a file only its owner reads, and what is written back reads
 // as the same settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real table driven through its handlers by any sequence of what a player
 // can do: chips in both modes, any text typed into the bet box, every button,
 // Done in every mode, the bank menu, Exit and a new start over the player

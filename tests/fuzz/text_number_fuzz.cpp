@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers in texts: any text reads as a finite number, and the plain and
 // signed forms of a number read back as that number.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole deals through the table's buttons with a stacked deck. Cards are
 // drawn hole card, player, up card, player, then hits, then the dealer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Double down, insurance and surrender through the table's buttons, with a
 // stacked deck: hole card, player, up card, player, then later draws.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting a pair and playing both hands through the table's buttons. The
 // deck is stacked: hole card, player, up card, player, then the first new
 // hand's card, the second new hand's card, then later draws.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stakes on the table come from the hands, never from the bet box, which
 // stays live during a deal: whatever is typed there after the deal, each way
 // of changing a stake moves the bank by the sound amount only.

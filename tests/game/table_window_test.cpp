@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real table window on Qt's offscreen platform: it shows what the model
 // says, and a click on a widget reaches the game's handler.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts a program and walks its AT-SPI tree as a screen reader would; fails
 on a control a reader finds without a name, or with the wrong role.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs accessibility_check.py on its own X server, D-Bus session and
 # accessibility bus, with a fresh data folder, so parallel runs share nothing.
 # Usage: accessibility_test.sh <program> <application name> [steps...]

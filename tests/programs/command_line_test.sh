@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a built program the way a shell user would: answers that must come
 # before any window, and the refusal without a display.
 # Usage: command_line_test.sh <program binary> <name it gives in --version>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A manual page must render without a warning from man or groff.
 # Usage: man_page_test.sh <page source>...
 set -uo pipefail

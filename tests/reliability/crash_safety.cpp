@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills the writer of a data file (SIGKILL) at random moments and reads the
 // file back after each kill with the program's own reader: it must hold the
 // version that stood before the round or one the writer finished in it, never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a data file again and again, as fast as it can, through the
 // program's own save function: version <first>, <first>+1, ... until it is
 // killed. With "once" it saves version <first> and ends.

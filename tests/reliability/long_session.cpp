@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long scripted session of the game: deals with random play (hits,
 // stands, splits, double downs, insurance, surrenders), loans and payments
 // between deals. After every deal it checks that the bank moved by exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widgets need one QApplication for the whole test program. It is made when
 // the tests run, not when CTest lists them, so listing needs no display.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Servers for the transfer control's integration tests, all on 127.0.0.1 at

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """FTP server for the transfer tests: pyftpdlib on 127.0.0.1 at a free port.
 
 Prints the chosen port on stdout, then serves until killed or until its

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A hostile or failing FTP server for the transfer tests: pyftpdlib on
 127.0.0.1 at a free port, told by --mode how to misbehave.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer/control/curl_session.h"
 
 #include <sys/select.h>

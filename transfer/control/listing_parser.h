@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads the folder listings FTP servers send: MLSD fact lines, and LIST lines

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer/control/local_files.h"
 
 #include <unistd.h>

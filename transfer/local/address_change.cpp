@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer/local/address_change.h"
 
 #include "transfer/remote/connection_settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Quillmere's transfer window: the model of transfer/remote/ftp_window.h laid

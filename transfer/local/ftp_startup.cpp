@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer/local/ftp_startup.h"
 
 #include "transfer/local/filter_file.h"

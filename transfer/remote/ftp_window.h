@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Quillmere's transfer window as its handlers see it: the controls, named as

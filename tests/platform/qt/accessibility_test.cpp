@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about the controls, and the keys of dialogs.
 
 #include "platform/qt/accessibility.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/control.h"
 #include "platform/qt/form_window.h"
 #include "tests/platform/qt/test_form.h"

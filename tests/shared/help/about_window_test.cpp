@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window on Qt's offscreen platform: modal, its picture at its own
 // size on the window's colour, and Close closing it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu of both programs through their real windows and a scripted
 // host: the manual, the About window and its picture.
 

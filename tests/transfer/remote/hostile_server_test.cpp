@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer window against servers that lie, stall, break off or refuse,
 // and a local disk that fills. For each: what the user is told, that nothing
 // lands outside the local folder, that no cut file stands where a good one

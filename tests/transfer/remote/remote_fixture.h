@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The transfer window against a real FTP server (pyftpdlib on 127.0.0.1)
