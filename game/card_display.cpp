@@ -19,23 +19,18 @@ std::string cardImageFile(const Table& t, std::string_view code) {
 }
 
 void showCard(Table& t, std::string_view code, std::string_view selector) {
-  const std::string file = cardImageFile(t, code);
-  const auto inSlotRange = [](int count) { return count >= 1 && count <= 9; };
-  if (selector == "User" && inSlotRange(t.play.firstHandCardCount)) {
-    Control& slot = t.Image(t.play.firstHandCardCount);
-    slot.visible = true;
-    slot.picture = file;
-    slot.accessibleName = cardName(code);
-  }
-  if (selector == "User2" && inSlotRange(t.play.secondHandCardCount)) {
-    Control& slot = t.Image(18 + t.play.secondHandCardCount);
-    slot.visible = true;
-    slot.picture = file;
-    slot.accessibleName = cardName(code);
-  }
-  if (selector == "Dealer" && inSlotRange(t.play.dealerCardCount)) {
-    Control& slot = t.Image(9 + t.play.dealerCardCount);
-    slot.picture = file;
+  // Each selector's slots: the hand's card count says which slot is next.
+  struct Slots {
+    std::string_view selector;
+    int cardCount;
+    int before;  // the index of the slot before the first
+  };
+  for (const Slots& slots :
+       {Slots{"User", t.play.firstHandCardCount, 0}, Slots{"User2", t.play.secondHandCardCount, 18},
+        Slots{"Dealer", t.play.dealerCardCount, 9}}) {
+    if (selector != slots.selector || slots.cardCount < 1 || slots.cardCount > 9) continue;
+    Control& slot = t.Image(slots.before + slots.cardCount);
+    slot.picture = cardImageFile(t, code);
     slot.accessibleName = cardName(code);
     slot.visible = true;
   }

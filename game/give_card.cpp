@@ -6,18 +6,11 @@
 
 namespace game {
 
-void giveToFirstHand(Table& t, const DrawnCard& card) {
-  t.play.firstHandCardCount += 1;
-  t.play.firstHandCards[static_cast<std::size_t>(t.play.firstHandCardCount)] = card.rank;
-  updateFirstHandTotal(t);
-  showCard(t, card.code, "User");
-}
-
-void giveToSecondHand(Table& t, const DrawnCard& card) {
-  t.play.secondHandCardCount += 1;
-  t.play.secondHandCards[static_cast<std::size_t>(t.play.secondHandCardCount)] = card.rank;
-  updateSecondHandTotal(t);
-  showCard(t, card.code, "User2");
+void giveTo(Table& t, PlayerHand hand, const DrawnCard& card) {
+  hand.cardCount += 1;
+  hand.cards[static_cast<std::size_t>(hand.cardCount)] = card.rank;
+  updateHandTotal(hand);
+  showCard(t, card.code, hand.slots);
 }
 
 }  // namespace game

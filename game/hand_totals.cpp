@@ -31,16 +31,18 @@ void updateDealerTotal(Table& t) {
   t.play.dealerTotal = countHand(t.play.dealerCards, AceRule::SingleAce).counted();
 }
 
-void updateFirstHandTotal(Table& t) {
-  const HandCount count = countHand(t.play.firstHandCards, AceRule::AnyAce);
-  t.play.firstHandTotal = count.counted();
-  t.Label5.caption = handText(count);
+PlayerHand firstHand(Table& t) {
+  return {t.play.firstHandCards, t.play.firstHandCardCount, t.play.firstHandTotal, t.Label5, "User"};
 }
 
-void updateSecondHandTotal(Table& t) {
-  const HandCount count = countHand(t.play.secondHandCards, AceRule::AnyAce);
-  t.play.secondHandTotal = count.counted();
-  t.Label6.caption = handText(count);
+PlayerHand secondHand(Table& t) {
+  return {t.play.secondHandCards, t.play.secondHandCardCount, t.play.secondHandTotal, t.Label6, "User2"};
+}
+
+void updateHandTotal(PlayerHand hand) {
+  const HandCount count = countHand(hand.cards, AceRule::AnyAce);
+  hand.total = count.counted();
+  hand.totalLabel.caption = handText(count);
 }
 
 }  // namespace game

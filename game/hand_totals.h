@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "game/table.h"
 
@@ -23,8 +24,25 @@ HandCount countHand(const HandCards& cards, AceRule rule);
 // "hard" or "hard or soft", each in signed form, as the total labels show it.
 std::string handText(const HandCount& count);
 
+// Where one of the player's two hands keeps its cards, its total and the
+// label that shows it: both hands are counted and dealt to the same way.
+struct PlayerHand {
+  HandCards& cards;
+  int& cardCount;
+  double& total;
+  Control& totalLabel;
+  std::string_view slots;  // the card-display selector of the hand's slots
+};
+PlayerHand firstHand(Table& t);
+PlayerHand secondHand(Table& t);
+
 void updateDealerTotal(Table& t);
-void updateFirstHandTotal(Table& t);
-void updateSecondHandTotal(Table& t);
+void updateHandTotal(PlayerHand hand);
+inline void updateFirstHandTotal(Table& t) {
+  updateHandTotal(firstHand(t));
+}
+inline void updateSecondHandTotal(Table& t) {
+  updateHandTotal(secondHand(t));
+}
 
 }  // namespace game

@@ -40,7 +40,7 @@ for file in user.dat user.db filters.db; do
 done | tee "$logs/crash_safety.txt"
 
 echo "== hostile and failing servers"
-QT_QPA_PLATFORM=offscreen "$bin/transfer/remote/quillmere_hostile_tests" >"$logs/hostile.log" 2>&1 || {
+RELIABILITY_ROWS=1 QT_QPA_PLATFORM=offscreen "$bin/transfer/remote/quillmere_hostile_tests" >"$logs/hostile.log" 2>&1 || {
   grep -E 'FAILED|Failure' "$logs/hostile.log"
   exit 1
 }
