@@ -33,6 +33,9 @@ struct FtpServerOptions {
   bool extraListing = false;  // a folder's .extra-listing lines join its MLSD listing
   int exitAtRetr = 0;         // the server ends when this RETR (counted from 1) arrives
   long pauseAfterBytes = 0;   // a data connection stops for 0.3 s once this many bytes moved
+  bool logLogins = false;     // events() also holds "auth" and "user"
+  std::string tls;            // "offered", "required" or "implicit"
+  std::string certificate;    // the server's PEM file, made self-signed when missing
 };
 
 class FtpTestServer {
@@ -56,6 +59,10 @@ class FtpTestServer {
     if (!options.mlsd) args.push_back("--no-mlsd");
     if (options.logTransfers) args.push_back("--log-transfers");
     if (options.extraListing) args.push_back("--extra-listing");
+    if (options.logLogins) args.push_back("--log-logins");
+    if (!options.tls.empty()) {
+      args.insert(args.end(), {"--tls", options.tls, "--cert", options.certificate});
+    }
     if (options.pauseAfterBytes > 0) {
       args.push_back("--pause-after");
       args.push_back(std::to_string(options.pauseAfterBytes));

@@ -64,14 +64,19 @@ FtpAddress parseFtpAddress(const std::string& url) {
   if (std::any_of(url.begin(), url.end(), platform::isControlCharacter))
     malformed("the address holds a control character");
   std::string rest = url;
+  FtpAddress address;
   const std::size_t schemeEnd = url.find("://");
   if (schemeEnd != std::string::npos) {
-    if (!platform::equalIgnoringCase(std::string_view(url).substr(0, schemeEnd), "ftp"))
-      malformed("only ftp:// addresses are supported");
+    const std::string_view scheme = std::string_view(url).substr(0, schemeEnd);
+    if (platform::equalIgnoringCase(scheme, "ftpes"))
+      address.encryption = Encryption::Required;
+    else if (platform::equalIgnoringCase(scheme, "ftps"))
+      address.encryption = Encryption::Implicit;
+    else if (!platform::equalIgnoringCase(scheme, "ftp"))
+      malformed("only ftp://, ftpes:// and ftps:// addresses are supported");
     rest = url.substr(schemeEnd + 3);
   }
 
-  FtpAddress address;
   const std::size_t at = rest.rfind('@');
   if (at != std::string::npos) {
     const std::string userInfo = rest.substr(0, at);
@@ -91,7 +96,8 @@ FtpAddress parseFtpAddress(const std::string& url) {
   // libcurl would read these as the start of a query or fragment and drop the rest.
   if (authority.find_first_of("?#") != std::string::npos) malformed("the host name holds a bad character");
 
-  const std::string candidate = "ftp://" + authority + encodePath(path);
+  const char* scheme = address.encryption == Encryption::Implicit ? "ftps://" : "ftp://";
+  const std::string candidate = scheme + authority + encodePath(path);
   std::unique_ptr<CURLU, UrlHandleDeleter> handle(curl_url());
   if (!handle) throw TransferError(kBadUrl, "Out of memory while checking the URL.");
   if (const CURLUcode rc = curl_url_set(handle.get(), CURLUPART_URL, candidate.c_str(), 0); rc != CURLUE_OK)

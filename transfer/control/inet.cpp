@@ -48,6 +48,8 @@ struct Inet::Shared {
   std::optional<std::pair<int, std::string>> failure;
   std::string listing;
   std::size_t readPosition = 0;
+  std::optional<transfer::RefusedCertificate> refused;
+  bool encrypted = false;
 
   // Raises the failed request's error once. Called with the mutex held.
   void raisePendingFailure() {
@@ -115,8 +117,10 @@ void Inet::Execute(const std::string& url, const std::string& operation) {
   job.port = RemotePort;
   job.connectTimeout = s.connectTimeout;
   job.stallTimeout = s.stallTimeout;
+  job.trustedKeys = TrustedKeys;
 
   s.lastUrl = target;
+  s.refused.reset();
   s.busy = true;
   s.counts.moved = 0;
   s.counts.expected = 0;
@@ -124,6 +128,16 @@ void Inet::Execute(const std::string& url, const std::string& operation) {
   s.readPosition = 0;
   s.tasks.push_back(std::move(job));
   s.wake.notify_one();
+}
+
+std::optional<RefusedCertificate> Inet::RefusedCertificate() const {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->refused;
+}
+
+bool Inet::Encrypted() const {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->encrypted;
 }
 
 std::string Inet::GetChunk(long size, int /*dataType*/) {
@@ -215,6 +229,10 @@ void Inet::work() {
       std::lock_guard lock(shared_->mutex);
       if (shared_->stopping) return;
       shared_->busy = false;
+      if (requests) {
+        shared_->refused = requests->refused();
+        shared_->encrypted = requests->encrypted();
+      }
       shared_->failure = std::move(failure);
       shared_->listing = std::move(listing);
       shared_->readPosition = 0;

@@ -5,12 +5,15 @@
 // download or an upload on the worker's one libcurl session.
 
 #include <chrono>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "transfer/control/curl_session.h"
 #include "transfer/control/ftp_address.h"
 #include "transfer/control/operation.h"
+#include "transfer/control/server_certificate.h"
 #include "transfer/control/transfer_error.h"
 #include "transfer/control/watchdog.h"
 
@@ -24,6 +27,8 @@ struct Job {
   long port = 21;
   std::chrono::seconds connectTimeout{15};
   std::chrono::seconds stallTimeout{30};
+  // The public keys the user chose to trust, by "host:port".
+  std::map<std::string, std::string> trustedKeys;
 };
 
 // Runs requests on the worker's one session, so the server's connection is reused.
@@ -35,8 +40,15 @@ class Requests {
   // Returns the formatted listing of a DIR, empty for the others.
   std::string run(const Job& job);
 
+  // Set when the last request was refused for the server's certificate.
+  const std::optional<RefusedCertificate>& refused() const { return refused_; }
+  // Whether the connection the last request used was protected by TLS.
+  bool encrypted() const { return encrypted_; }
+
  private:
   void configure(const Job& job);
+  // Runs the configured request and notes how its connection was protected.
+  CURLcode perform(const Job& job);
 
   TransferError failure(CURLcode code) const;
 
@@ -52,6 +64,10 @@ class Requests {
 
   CurlSession& session_;
   Watchdog watchdog_;
+  CertificateCapture capture_;
+  std::optional<RefusedCertificate> refused_;
+  bool encrypted_ = false;
+  std::string server_;  // "host:port" of the request being run
   std::set<std::string> serversWithoutMlsd_;
 };
 
