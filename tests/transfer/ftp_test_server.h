@@ -34,8 +34,8 @@ struct FtpServerOptions {
   int exitAtRetr = 0;         // the server ends when this RETR (counted from 1) arrives
   long pauseAfterBytes = 0;   // a data connection stops for 0.3 s once this many bytes moved
   bool logLogins = false;     // events() also holds "auth" and "user"
-  std::string tls;            // "offered", "required" or "implicit"
-  std::string certificate;    // the server's PEM file, made self-signed when missing
+  std::string tls{};          // "offered", "required" or "implicit"
+  std::string certificate{};  // the server's PEM file, made self-signed when missing
 };
 
 class FtpTestServer {
