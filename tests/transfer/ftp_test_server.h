@@ -33,6 +33,8 @@ struct FtpServerOptions {
   bool extraListing = false;  // a folder's .extra-listing lines join its MLSD listing
   int exitAtRetr = 0;         // the server ends when this RETR (counted from 1) arrives
   long pauseAfterBytes = 0;   // a data connection stops for 0.3 s once this many bytes moved
+  bool mlsdLinks = false;     // MLSD tells links as "type=OS.unix=slink:TARGET", unfollowed
+  bool resolveLinks = false;  // CWD resolves links, so PWD names where a link leads
 };
 
 class FtpTestServer {
@@ -56,6 +58,8 @@ class FtpTestServer {
     if (!options.mlsd) args.push_back("--no-mlsd");
     if (options.logTransfers) args.push_back("--log-transfers");
     if (options.extraListing) args.push_back("--extra-listing");
+    if (options.mlsdLinks) args.push_back("--mlsd-links");
+    if (options.resolveLinks) args.push_back("--resolve-links");
     if (options.pauseAfterBytes > 0) {
       args.push_back("--pause-after");
       args.push_back(std::to_string(options.pauseAfterBytes));

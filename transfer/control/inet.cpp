@@ -47,6 +47,7 @@ struct Inet::Shared {
   // so each thread makes its own TransferError.
   std::optional<std::pair<int, std::string>> failure;
   std::string listing;
+  std::string serverPath;
   std::size_t readPosition = 0;
 
   // Raises the failed request's error once. Called with the mutex held.
@@ -121,6 +122,7 @@ void Inet::Execute(const std::string& url, const std::string& operation) {
   s.counts.moved = 0;
   s.counts.expected = 0;
   s.listing.clear();
+  s.serverPath.clear();
   s.readPosition = 0;
   s.tasks.push_back(std::move(job));
   s.wake.notify_one();
@@ -144,6 +146,11 @@ long long Inet::BytesTransferred() const {
 
 long long Inet::BytesToTransfer() const {
   return shared_->counts.expected;
+}
+
+std::string Inet::ServerPath() const {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->busy ? std::string() : shared_->serverPath;
 }
 
 bool Inet::StillExecuting() const {
@@ -201,10 +208,10 @@ void Inet::work() {
     }
 
     std::optional<std::pair<int, std::string>> failure;
-    std::string listing;
+    RequestOutcome outcome;
     try {
       if (!requests) throw *broken;
-      listing = requests->run(std::get<Job>(task));
+      outcome = requests->run(std::get<Job>(task));
     } catch (const TransferError& error) {
       failure.emplace(error.number, error.what());
     } catch (const std::exception& error) {
@@ -216,7 +223,8 @@ void Inet::work() {
       if (shared_->stopping) return;
       shared_->busy = false;
       shared_->failure = std::move(failure);
-      shared_->listing = std::move(listing);
+      shared_->listing = std::move(outcome.listing);
+      shared_->serverPath = std::move(outcome.serverPath);
       shared_->readPosition = 0;
     }
     notify(state);
