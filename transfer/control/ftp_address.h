@@ -13,11 +13,14 @@ struct FtpAddress {
   std::string base;                 // "ftp://host[:port][/path]", no trailing "/", no credentials
   std::optional<std::string> user;  // absent: anonymous
   std::string password;
+  std::optional<long> port;  // typed after the host; it wins over the port setting
 };
 
 // "ftp://" (any case, or none) + optional "user:password@" + host + optional
-// "/path". The user information ends at the last "@", the user name at the
-// first ":"; nothing is URL-decoded. Throws TransferError(kBadUrl).
+// ":port" + optional "/path". The user information ends at the last "@", the
+// user name at the first ":"; nothing is URL-decoded. An IPv6 address typed
+// without brackets gets them (it then has no port). Throws
+// TransferError(kBadUrl).
 FtpAddress parseFtpAddress(const std::string& url);
 
 // Remote paths are relative to the folder the server logs the user into: a

@@ -103,17 +103,17 @@ void Inet::Execute(const std::string& url, const std::string& operation) {
   if (s.busy) throw TransferError(kStillExecuting, "Still executing the last request.");
   s.raisePendingFailure();
   if (Protocol != 2) throw TransferError(kBadRequest, "Only the FTP protocol is supported.");
-  if (RemotePort < 0 || RemotePort > 65535)
-    throw TransferError(kBadUrl, "The URL is malformed: bad port number.");
   const std::string& target = url.empty() ? s.lastUrl : url;
   if (target.empty()) throw TransferError(kBadUrl, "The URL is malformed: no URL given.");
   Job job;
   job.address = parseFtpAddress(target);
+  if (!job.address.port && (RemotePort < 0 || RemotePort > 65535))
+    throw TransferError(kBadUrl, "The URL is malformed: bad port number.");
   if (unsupported) throw *unsupported;
   job.operation = std::move(*parsed);
   job.url = job.operation.kind == Operation::Kind::Dir ? directoryUrl(job.address, job.operation.remotePath)
                                                        : fileUrl(job.address, job.operation.remotePath);
-  job.port = RemotePort;
+  job.port = job.address.port.value_or(RemotePort);
   job.connectTimeout = s.connectTimeout;
   job.stallTimeout = s.stallTimeout;
 

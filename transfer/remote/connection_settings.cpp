@@ -72,8 +72,13 @@ std::string credentials(const FtpWindow& f) {
   return f.settings.userName + ":" + f.settings.password + "@";
 }
 
+std::string typedAddress(const FtpWindow& f) {
+  const std::string& address = f.txtURLbox.text();
+  return platform::upperCase(address.substr(0, 6)) == "FTP://" ? address.substr(6) : address;
+}
+
 std::string transferAddress(const FtpWindow& f) {
-  return "ftp://" + credentials(f) + f.txtURLbox.text();
+  return "ftp://" + credentials(f) + typedAddress(f);
 }
 
 std::string startupAddress(const FtpWindow& f) {

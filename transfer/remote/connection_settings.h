@@ -21,7 +21,10 @@ void saveSettingsOrTell(FtpWindow& f);
 
 // "user:password@", or nothing for the anonymous user (in any case).
 std::string credentials(const FtpWindow& f);
-// The address of every FTP request: "ftp://" + credentials + address box.
+// The address box less an "ftp://" the user typed (in any case), which the
+// rules below add themselves.
+std::string typedAddress(const FtpWindow& f);
+// The address of every FTP request: "ftp://" + credentials + typed address.
 std::string transferAddress(const FtpWindow& f);
 // The address composed at startup: as above, but without "ftp://" when the
 // address box already starts with "ftp" in any case.

@@ -250,6 +250,14 @@ INSTANTIATE_TEST_SUITE_P(
                           "ResolvingServer", {.mlsd = false, .resolveLinks = true}, kEveryLink, "/links"}),
     testing_support::RowName());
 
+TEST_F(RemoteInetTest, APortTypedInTheAddressWinsOverThePortSetting) {
+  startServer();
+  const LoopbackPort closed(false);
+  inet().RemotePort = closed.port();
+  ASSERT_EQ(run("DIR /my docs/", url() + ":" + std::to_string(server_->port())), kStateResponseCompleted);
+  EXPECT_EQ(readListing(), "note.txt\r\n");
+}
+
 TEST_F(RemoteInetTest, GetCopiesTheExactBytesAndReplacesAnOldFile) {
   writeBytes(root_ / "sub" / "data.bin", binarySample(70000));
   writeBytes(local_ / "data.bin", "old content");
