@@ -151,6 +151,17 @@ TEST_F(BrowseTest, APortTypedInTheAddressBoxWins) {
   EXPECT_EQ(host.messages, Names{});
 }
 
+// "::1" typed bare becomes [::1] in the URL: the click tries the server (no
+// one listens there) instead of calling the address bad.
+TEST_F(BrowseTest, ABareIpv6AddressIsBracketedNotABadUrl) {
+  startServer();
+  const transfer_testing::LoopbackPort closed(false);
+  f.settings.port = closed.port();
+  f.txtURLbox.setText("::1");
+  f.Command4.click();
+  EXPECT_EQ(host.messages, Names{"35754"});
+}
+
 enum class Fault { FolderGone, ServerStopped };
 
 struct FailureCase {
