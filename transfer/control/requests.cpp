@@ -46,10 +46,6 @@ TransferError failureOf(CURLcode code, const CurlSession& session) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // "257 "/pub/a ""quoted"" name" is the current directory": the path between
 // the quotes, a doubled quote standing for one. Empty for any other reply.
 std::string pathOfPwdReply(std::string_view reply) {
