@@ -36,6 +36,8 @@ struct FtpServerOptions {
   bool logLogins = false;     // events() also holds "auth" and "user"
   std::string tls{};          // "offered", "required" or "implicit"
   std::string certificate{};  // the server's PEM file, made self-signed when missing
+  bool mlsdLinks = false;     // MLSD tells links as "type=OS.unix=slink:TARGET", unfollowed
+  bool resolveLinks = false;  // CWD resolves links, so PWD names where a link leads
 };
 
 class FtpTestServer {
@@ -63,6 +65,8 @@ class FtpTestServer {
     if (!options.tls.empty()) {
       args.insert(args.end(), {"--tls", options.tls, "--cert", options.certificate});
     }
+    if (options.mlsdLinks) args.push_back("--mlsd-links");
+    if (options.resolveLinks) args.push_back("--resolve-links");
     if (options.pauseAfterBytes > 0) {
       args.push_back("--pause-after");
       args.push_back(std::to_string(options.pauseAfterBytes));

@@ -11,11 +11,16 @@ named .extra-listing sends that file's lines in its MLSD listing as well,
 in place of the file itself: names no file system can hold. With
 --exit-at-retr N the server ends at once when the Nth RETR arrives, as a
 server that goes away in the middle of a batch. With --pause-after N a data
-connection stops for 0.3 s once N bytes have moved on it, either way.
+connection stops for 0.3 s once N bytes have moved on it, either way. With
+--mlsd-links MLSD names a link "type=OS.unix=slink:TARGET" without following
+it, dangling ones included, as ProFTPD and Pure-FTPd do; with --resolve-links
+CWD resolves links, so PWD names the folder a link leads to, as vsftpd does.
+A file without read permission cannot be fetched, as on a server that does
+not run as root (the tests do).
 With --tls offered|required|implicit and --cert (key and certificate in one
-PEM file, made self-signed for 127.0.0.1 when it does not exist yet) the server speaks TLS: AUTH TLS offered, demanded before USER, or
-from the first byte. With --log-logins it logs "auth" and "user" lines in the
-order they came.
+PEM file, made self-signed for 127.0.0.1 when it does not exist yet) the
+server speaks TLS: AUTH TLS offered, demanded before USER, or from the first
+byte. With --log-logins it logs "auth" and "user" lines in the order they came.
 """
 
 import argparse
@@ -65,6 +70,9 @@ def main():
                         help="end the server when this RETR (counted from 1) arrives")
     parser.add_argument("--pause-after", type=int, default=0,
                         help="stop a data connection for 0.3 s once this many bytes have moved on it")
+    parser.add_argument("--mlsd-links", action="store_true",
+                        help="MLSD tells links as OS.unix=slink without following them")
+    parser.add_argument("--resolve-links", action="store_true", help="CWD resolves links, so PWD does")
     parser.add_argument("--log-logins", action="store_true", help="log each AUTH and USER")
     parser.add_argument("--tls", choices=["offered", "required", "implicit"])
     parser.add_argument("--cert", help="the server's key and certificate, PEM")
@@ -103,7 +111,13 @@ def main():
                     os._exit(0)
             return super().pre_process_command(line, cmd, arg)
 
-    class ExtraListingFS(AbstractedFS):
+    class ReadModesFS(AbstractedFS):
+        def open(self, filename, mode):
+            if "r" in mode and os.path.isfile(filename) and not os.stat(filename).st_mode & 0o444:
+                raise PermissionError(13, "Permission denied", filename)
+            return super().open(filename, mode)
+
+    class ExtraListingFS(ReadModesFS):
         def format_mlsx(self, basedir, listing, perms, facts, ignore_err=True):
             extra = os.path.join(basedir, ".extra-listing")
             listing = [name for name in listing if name != ".extra-listing"]
@@ -114,7 +128,20 @@ def main():
                         if line:
                             yield line + b"\r\n"
 
-    Handler.authorizer = authorizer
+    class LinkFactsFS(ReadModesFS):
+        def format_mlsx(self, basedir, listing, perms, facts, ignore_err=True):
+            links = [name for name in listing if os.path.islink(os.path.join(basedir, name))]
+            plain = [name for name in listing if name not in links]
+            yield from super().format_mlsx(basedir, plain, perms, facts, ignore_err)
+            for name in links:
+                target = os.readlink(os.path.join(basedir, name))
+                yield ("type=OS.unix=slink:%s;perm=r; %s\r\n" % (target, name)).encode("utf8", "surrogateescape")
+
+    class ResolvingFS(ReadModesFS):
+        def chdir(self, path):
+            super().chdir(os.path.realpath(path))
+
+    filesystems = []
     if args.tls:
         if not os.path.exists(args.cert):
             make_certificate(args.cert)
@@ -130,10 +157,16 @@ def main():
                 return True if self._ssl_accepting else super().readable()
         Handler.dtp_handler = HandshakingDTP
     if args.extra_listing:
-        Handler.abstracted_fs = ExtraListingFS
+        filesystems.append(ExtraListingFS)
+    if args.mlsd_links:
+        filesystems.append(LinkFactsFS)
+    if args.resolve_links:
+        filesystems.append(ResolvingFS)
+    Handler.authorizer = authorizer
+    Handler.abstracted_fs = type("TestFS", tuple(filesystems), {}) if filesystems else ReadModesFS
     Handler.auth_failed_timeout = 0
     if args.no_mlsd:
-        Handler.proto_cmds = {k: v for k, v in FTPHandler.proto_cmds.items() if k != "MLSD"}
+        Handler.proto_cmds = {k: v for k, v in Handler.proto_cmds.items() if k != "MLSD"}
 
     if args.pause_after:
         # The throttled handler, without limits, only so that every byte passes send() or recv().

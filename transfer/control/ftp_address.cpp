@@ -4,6 +4,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string_view>
 
@@ -48,6 +49,17 @@ std::string withoutLeadingSlashes(const std::string& path) {
   return first == std::string::npos ? std::string() : path.substr(first);
 }
 
+// "::1" or "fe80::1%eth0" typed bare: a host name holds no ":" and a host
+// with a port holds one, so two or more mean an IPv6 address. A zone's "%"
+// is escaped as a URL needs it.
+std::string withIpv6Brackets(const std::string& authority) {
+  if (authority.starts_with('[') || std::count(authority.begin(), authority.end(), ':') < 2) return authority;
+  std::string bracketed = "[";
+  for (char c : authority)
+    bracketed += c == '%' ? std::string("%25") : std::string(1, c);
+  return bracketed + "]";
+}
+
 struct UrlHandleDeleter {
   void operator()(CURLU* url) const { curl_url_cleanup(url); }
 };
@@ -88,7 +100,7 @@ FtpAddress parseFtpAddress(const std::string& url) {
   }
 
   const std::size_t slash = rest.find('/');
-  const std::string authority = rest.substr(0, slash);
+  const std::string authority = withIpv6Brackets(rest.substr(0, slash));
   std::string path = slash == std::string::npos ? std::string() : rest.substr(slash);
   while (!path.empty() && path.back() == '/')
     path.pop_back();
@@ -107,6 +119,12 @@ FtpAddress parseFtpAddress(const std::string& url) {
     malformed("the host name is missing");
   const std::unique_ptr<char, CurlTextDeleter> host(hostText);
   if (std::string_view(host.get()).empty()) malformed("the host name is missing");
+  char* portText = nullptr;
+  if (curl_url_get(handle.get(), CURLUPART_PORT, &portText, 0) == CURLUE_OK) {
+    const std::unique_ptr<char, CurlTextDeleter> port(portText);
+    address.port = std::strtol(port.get(), nullptr, 10);
+    if (*address.port < 1 || *address.port > 65535) malformed("bad port number");
+  }
 
   address.base = candidate;
   return address;

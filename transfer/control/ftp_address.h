@@ -20,12 +20,15 @@ struct FtpAddress {
   std::string base;  // "ftp://host[:port][/path]" (ftps:// when implicit), no trailing "/", no credentials
   std::optional<std::string> user;  // absent: anonymous
   std::string password;
+  std::optional<long> port;  // typed after the host; it wins over the port setting
   Encryption encryption = Encryption::IfOffered;
 };
 
-// "ftp://", "ftpes://" or "ftps://" (any case, or none) + optional "user:password@" + host + optional
-// "/path". The user information ends at the last "@", the user name at the
-// first ":"; nothing is URL-decoded. Throws TransferError(kBadUrl).
+// "ftp://", "ftpes://" or "ftps://" (any case, or none) + optional
+// "user:password@" + host + optional ":port" + optional "/path". The user
+// information ends at the last "@", the user name at the first ":"; nothing
+// is URL-decoded. An IPv6 address typed without brackets gets them (it then
+// has no port). Throws TransferError(kBadUrl).
 FtpAddress parseFtpAddress(const std::string& url);
 
 // Remote paths are relative to the folder the server logs the user into: a

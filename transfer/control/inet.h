@@ -61,6 +61,10 @@ class Inet {
   std::optional<transfer::RefusedCertificate> RefusedCertificate() const;
   // Whether the last request's connection was protected by TLS.
   bool Encrypted() const;
+  // The server's own name (its PWD) for the folder the last DIR listed, once
+  // that has ended; empty when the server did not tell. Two paths that reach
+  // one folder through a link read the same on servers that resolve links.
+  std::string ServerPath() const;
 
   // The bytes the running (or last) request has moved so far, and all it
   // will move: 0 until known, for a listing, and for a server that does not

@@ -9,9 +9,11 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "transfer/control/curl_session.h"
 #include "transfer/control/ftp_address.h"
+#include "transfer/control/listing_parser.h"
 #include "transfer/control/operation.h"
 #include "transfer/control/server_certificate.h"
 #include "transfer/control/transfer_error.h"
@@ -31,14 +33,22 @@ struct Job {
   std::map<std::string, std::string> trustedKeys;
 };
 
+// What a request leaves for the caller: a DIR's formatted listing, and the
+// server's own name for the folder it listed (its answer to PWD there, empty
+// when it gave none).
+struct RequestOutcome {
+  std::string listing;
+  std::string serverPath;
+};
+
 // Runs requests on the worker's one session, so the server's connection is reused.
 class Requests {
  public:
   Requests(CurlSession& session, const std::atomic<bool>& cancel, ByteCounts& counts)
       : session_(session), watchdog_(session, cancel, counts) {}
 
-  // Returns the formatted listing of a DIR, empty for the others.
-  std::string run(const Job& job);
+  // Only a DIR fills the outcome.
+  RequestOutcome run(const Job& job);
 
   // Set when the last request was refused for the server's certificate.
   const std::optional<RefusedCertificate>& refused() const { return refused_; }
@@ -52,11 +62,15 @@ class Requests {
 
   TransferError failure(CURLcode code) const;
 
-  CURLcode fetchListing(const Job& job, const char* command, std::string& raw);
+  CURLcode fetchListing(const Job& job, const char* command, std::string& raw, std::string& lastReply);
 
   // MLSD says plainly which entries are folders; servers that do not know it
-  // answer 500-504 and get LIST from then on.
-  std::string list(const Job& job);
+  // answer 500-504 and get LIST from then on. A link whose kind the listing
+  // does not tell is a folder when the server lets us change into it.
+  RequestOutcome list(const Job& job);
+  RequestOutcome listed(const Job& job, std::string_view raw, ListingFormat format,
+                        const std::string& lastReply);
+  bool changesInto(const Job& job, const std::string& name);
 
   void download(const Job& job);
 

@@ -41,7 +41,7 @@ void prepareControl(FtpWindow& f) {
 
 std::string addressForMessages(const FtpWindow& f) {
   const std::string login = credentials(f).empty() ? "" : f.settings.userName + ":***@";
-  return "ftp://" + login + maskedUserInfo(f.txtURLbox.text());
+  return typedScheme(f) + login + maskedUserInfo(typedAddress(f));
 }
 
 RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string& operation,
