@@ -7,9 +7,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-qpa-plugins
-  libcurl4-openssl-dev libxcb1-dev
+  libcurl4-openssl-dev libssl-dev libxcb1-dev
   googletest libgtest-dev libgmock-dev
-  python3-pyftpdlib python3-pyatspi dbus at-spi2-core
+  python3-pyftpdlib python3-openssl python3-pyatspi dbus at-spi2-core
   xvfb xauth xdotool imagemagick poppler-utils man-db
   fonts-liberation2 fontconfig
 )

@@ -22,10 +22,12 @@ run() {
   local t=$1 dir=$work/$1
   rm -rf "$dir" && mkdir -p "$dir/corpus" "$dir/data"
   cp tests/fuzz/corpus/"$t"/* "$dir/corpus/"
+  local dict=()
+  [[ -f tests/fuzz/dictionaries/$t.dict ]] && dict=(-dict="$PWD/tests/fuzz/dictionaries/$t.dict")
   # The data-file targets write and fsync a file per input: keep it in memory.
   (cd "$dir" && TMPDIR=/dev/shm nice -n 19 "$OLDPWD/build/fuzz/tests/fuzz/${t}_fuzzer" \
       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-      -artifact_prefix="$dir/" corpus 2>"$dir/log" >/dev/null) && rc=0 || rc=$?
+      -artifact_prefix="$dir/" "${dict[@]}" corpus 2>"$dir/log" >/dev/null) && rc=0 || rc=$?
   local runs cov
   runs=$(grep -oE 'Done [0-9]+ runs in [0-9]+ second' "$dir/log" | tail -1 || true)
   cov=$(grep -oE 'cov: [0-9]+' "$dir/log" | tail -1 || true)

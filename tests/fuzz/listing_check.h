@@ -19,11 +19,14 @@ inline void checkListing(std::string_view raw, transfer::ListingFormat format) {
   std::size_t at = 0;
   while (at < raw.size()) {
     const std::size_t end = std::min(raw.find('\n', at), raw.size());
-    const auto entry = parse(raw.substr(at, end - at));
+    const std::string_view line = raw.substr(at, end - at);
+    const auto entry = parse(line);
     at = end + 1;
     if (!entry) continue;
     FUZZ_CHECK(!entry->name.empty() && entry->name != "." && entry->name != "..");
-    FUZZ_CHECK(entry->name.size() <= raw.size());
+    // Byte for byte as the server sent it, blanks at either end included.
+    FUZZ_CHECK(line.find(entry->name) != std::string_view::npos);
+    FUZZ_CHECK(!(entry->isDirectory && entry->isLink));
     if (entry->name.find('\r') != std::string::npos) continue;  // no list can hold it
     expected.push_back(entry->name + (entry->isDirectory ? "/" : ""));
   }

@@ -33,6 +33,11 @@ struct FtpServerOptions {
   bool extraListing = false;  // a folder's .extra-listing lines join its MLSD listing
   int exitAtRetr = 0;         // the server ends when this RETR (counted from 1) arrives
   long pauseAfterBytes = 0;   // a data connection stops for 0.3 s once this many bytes moved
+  bool logLogins = false;     // events() also holds "auth" and "user"
+  std::string tls{};          // "offered", "required" or "implicit"
+  std::string certificate{};  // the server's PEM file, made self-signed when missing
+  bool mlsdLinks = false;     // MLSD tells links as "type=OS.unix=slink:TARGET", unfollowed
+  bool resolveLinks = false;  // CWD resolves links, so PWD names where a link leads
 };
 
 class FtpTestServer {
@@ -56,6 +61,12 @@ class FtpTestServer {
     if (!options.mlsd) args.push_back("--no-mlsd");
     if (options.logTransfers) args.push_back("--log-transfers");
     if (options.extraListing) args.push_back("--extra-listing");
+    if (options.logLogins) args.push_back("--log-logins");
+    if (!options.tls.empty()) {
+      args.insert(args.end(), {"--tls", options.tls, "--cert", options.certificate});
+    }
+    if (options.mlsdLinks) args.push_back("--mlsd-links");
+    if (options.resolveLinks) args.push_back("--resolve-links");
     if (options.pauseAfterBytes > 0) {
       args.push_back("--pause-after");
       args.push_back(std::to_string(options.pauseAfterBytes));

@@ -11,7 +11,16 @@ named .extra-listing sends that file's lines in its MLSD listing as well,
 in place of the file itself: names no file system can hold. With
 --exit-at-retr N the server ends at once when the Nth RETR arrives, as a
 server that goes away in the middle of a batch. With --pause-after N a data
-connection stops for 0.3 s once N bytes have moved on it, either way.
+connection stops for 0.3 s once N bytes have moved on it, either way. With
+--mlsd-links MLSD names a link "type=OS.unix=slink:TARGET" without following
+it, dangling ones included, as ProFTPD and Pure-FTPd do; with --resolve-links
+CWD resolves links, so PWD names the folder a link leads to, as vsftpd does.
+A file without read permission cannot be fetched, as on a server that does
+not run as root (the tests do).
+With --tls offered|required|implicit and --cert (key and certificate in one
+PEM file, made self-signed for 127.0.0.1 when it does not exist yet) the
+server speaks TLS: AUTH TLS offered, demanded before USER, or from the first
+byte. With --log-logins it logs "auth" and "user" lines in the order they came.
 """
 
 import argparse
@@ -23,8 +32,26 @@ import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
-from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
+
+
+def make_certificate(path):
+    from OpenSSL import crypto
+    key = crypto.PKey()
+    key.generate_key(crypto.TYPE_RSA, 2048)
+    cert = crypto.X509()
+    cert.get_subject().CN = "127.0.0.1"
+    cert.get_subject().O = "Quillmere tests"
+    cert.set_serial_number(int.from_bytes(os.urandom(8), "big"))
+    cert.gmtime_adj_notBefore(0)
+    cert.gmtime_adj_notAfter(30 * 24 * 3600)
+    cert.set_issuer(cert.get_subject())
+    cert.set_pubkey(key)
+    cert.sign(key, "sha256")
+    with open(path, "wb") as out:
+        out.write(crypto.dump_privatekey(crypto.FILETYPE_PEM, key))
+        out.write(crypto.dump_certificate(crypto.FILETYPE_PEM, cert))
 
 
 def main():
@@ -43,6 +70,12 @@ def main():
                         help="end the server when this RETR (counted from 1) arrives")
     parser.add_argument("--pause-after", type=int, default=0,
                         help="stop a data connection for 0.3 s once this many bytes have moved on it")
+    parser.add_argument("--mlsd-links", action="store_true",
+                        help="MLSD tells links as OS.unix=slink without following them")
+    parser.add_argument("--resolve-links", action="store_true", help="CWD resolves links, so PWD does")
+    parser.add_argument("--log-logins", action="store_true", help="log each AUTH and USER")
+    parser.add_argument("--tls", choices=["offered", "required", "implicit"])
+    parser.add_argument("--cert", help="the server's key and certificate, PEM")
     args = parser.parse_args()
     retrs = [0]
 
@@ -52,11 +85,16 @@ def main():
     authorizer = DummyAuthorizer()
     authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
 
-    class Handler(FTPHandler):
+    class Handler(TLS_FTPHandler if args.tls else FTPHandler):
         # Logged before the greeting and before the 221 reply, so a client
         # that has its answer can rely on the line being there.
         def on_connect(self):
             events.write("connect\n")
+
+        def handle(self):
+            if args.tls == "implicit":
+                self.secure_connection(self.ssl_context)
+            super().handle()
 
         def ftp_QUIT(self, line):
             events.write("quit\n")
@@ -65,13 +103,21 @@ def main():
         def pre_process_command(self, line, cmd, arg):
             if args.log_transfers and cmd in ("SIZE", "RETR", "STOR"):
                 events.write("%s %s\n" % (cmd.lower(), arg))
+            if args.log_logins and cmd in ("AUTH", "USER"):
+                events.write("%s\n" % cmd.lower())
             if cmd == "RETR":
                 retrs[0] += 1
                 if retrs[0] == args.exit_at_retr:
                     os._exit(0)
             return super().pre_process_command(line, cmd, arg)
 
-    class ExtraListingFS(AbstractedFS):
+    class ReadModesFS(AbstractedFS):
+        def open(self, filename, mode):
+            if "r" in mode and os.path.isfile(filename) and not os.stat(filename).st_mode & 0o444:
+                raise PermissionError(13, "Permission denied", filename)
+            return super().open(filename, mode)
+
+    class ExtraListingFS(ReadModesFS):
         def format_mlsx(self, basedir, listing, perms, facts, ignore_err=True):
             extra = os.path.join(basedir, ".extra-listing")
             listing = [name for name in listing if name != ".extra-listing"]
@@ -82,12 +128,45 @@ def main():
                         if line:
                             yield line + b"\r\n"
 
-    Handler.authorizer = authorizer
+    class LinkFactsFS(ReadModesFS):
+        def format_mlsx(self, basedir, listing, perms, facts, ignore_err=True):
+            links = [name for name in listing if os.path.islink(os.path.join(basedir, name))]
+            plain = [name for name in listing if name not in links]
+            yield from super().format_mlsx(basedir, plain, perms, facts, ignore_err)
+            for name in links:
+                target = os.readlink(os.path.join(basedir, name))
+                yield ("type=OS.unix=slink:%s;perm=r; %s\r\n" % (target, name)).encode("utf8", "surrogateescape")
+
+    class ResolvingFS(ReadModesFS):
+        def chdir(self, path):
+            super().chdir(os.path.realpath(path))
+
+    filesystems = []
+    if args.tls:
+        if not os.path.exists(args.cert):
+            make_certificate(args.cert)
+        Handler.certfile = args.cert
+        Handler.tls_control_required = args.tls == "required"
+        Handler.tls_data_required = args.tls == "required"
+
+        class HandshakingDTP(TLS_DTPHandler):
+            # A client may start the data connection's handshake before it
+            # sends the transfer command; pyftpdlib would take those early
+            # bytes for a hang-up.
+            def readable(self):
+                return True if self._ssl_accepting else super().readable()
+        Handler.dtp_handler = HandshakingDTP
     if args.extra_listing:
-        Handler.abstracted_fs = ExtraListingFS
+        filesystems.append(ExtraListingFS)
+    if args.mlsd_links:
+        filesystems.append(LinkFactsFS)
+    if args.resolve_links:
+        filesystems.append(ResolvingFS)
+    Handler.authorizer = authorizer
+    Handler.abstracted_fs = type("TestFS", tuple(filesystems), {}) if filesystems else ReadModesFS
     Handler.auth_failed_timeout = 0
     if args.no_mlsd:
-        Handler.proto_cmds = {k: v for k, v in FTPHandler.proto_cmds.items() if k != "MLSD"}
+        Handler.proto_cmds = {k: v for k, v in Handler.proto_cmds.items() if k != "MLSD"}
 
     if args.pause_after:
         # The throttled handler, without limits, only so that every byte passes send() or recv().

@@ -36,6 +36,7 @@ class CurlSession {
   void set(CURLoption option, const std::string& text) { set(option, text.c_str()); }
 
   CURLcode perform();
+  CURL* handle() const { return handle_; }
   long responseCode() const;
   bool connected() const;        // whether the request got as far as a TCP connection
   bool transferStarted() const;  // whether the request has begun to move data; callable from its callbacks

@@ -4,6 +4,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string_view>
 
@@ -48,6 +49,17 @@ std::string withoutLeadingSlashes(const std::string& path) {
   return first == std::string::npos ? std::string() : path.substr(first);
 }
 
+// "::1" or "fe80::1%eth0" typed bare: a host name holds no ":" and a host
+// with a port holds one, so two or more mean an IPv6 address. A zone's "%"
+// is escaped as a URL needs it.
+std::string withIpv6Brackets(const std::string& authority) {
+  if (authority.starts_with('[') || std::count(authority.begin(), authority.end(), ':') < 2) return authority;
+  std::string bracketed = "[";
+  for (char c : authority)
+    bracketed += c == '%' ? std::string("%25") : std::string(1, c);
+  return bracketed + "]";
+}
+
 struct UrlHandleDeleter {
   void operator()(CURLU* url) const { curl_url_cleanup(url); }
 };
@@ -64,14 +76,19 @@ FtpAddress parseFtpAddress(const std::string& url) {
   if (std::any_of(url.begin(), url.end(), platform::isControlCharacter))
     malformed("the address holds a control character");
   std::string rest = url;
+  FtpAddress address;
   const std::size_t schemeEnd = url.find("://");
   if (schemeEnd != std::string::npos) {
-    if (!platform::equalIgnoringCase(std::string_view(url).substr(0, schemeEnd), "ftp"))
-      malformed("only ftp:// addresses are supported");
+    const std::string_view scheme = std::string_view(url).substr(0, schemeEnd);
+    if (platform::equalIgnoringCase(scheme, "ftpes"))
+      address.encryption = Encryption::Required;
+    else if (platform::equalIgnoringCase(scheme, "ftps"))
+      address.encryption = Encryption::Implicit;
+    else if (!platform::equalIgnoringCase(scheme, "ftp"))
+      malformed("only ftp://, ftpes:// and ftps:// addresses are supported");
     rest = url.substr(schemeEnd + 3);
   }
 
-  FtpAddress address;
   const std::size_t at = rest.rfind('@');
   if (at != std::string::npos) {
     const std::string userInfo = rest.substr(0, at);
@@ -83,7 +100,7 @@ FtpAddress parseFtpAddress(const std::string& url) {
   }
 
   const std::size_t slash = rest.find('/');
-  const std::string authority = rest.substr(0, slash);
+  const std::string authority = withIpv6Brackets(rest.substr(0, slash));
   std::string path = slash == std::string::npos ? std::string() : rest.substr(slash);
   while (!path.empty() && path.back() == '/')
     path.pop_back();
@@ -91,7 +108,8 @@ FtpAddress parseFtpAddress(const std::string& url) {
   // libcurl would read these as the start of a query or fragment and drop the rest.
   if (authority.find_first_of("?#") != std::string::npos) malformed("the host name holds a bad character");
 
-  const std::string candidate = "ftp://" + authority + encodePath(path);
+  const char* scheme = address.encryption == Encryption::Implicit ? "ftps://" : "ftp://";
+  const std::string candidate = scheme + authority + encodePath(path);
   std::unique_ptr<CURLU, UrlHandleDeleter> handle(curl_url());
   if (!handle) throw TransferError(kBadUrl, "Out of memory while checking the URL.");
   if (const CURLUcode rc = curl_url_set(handle.get(), CURLUPART_URL, candidate.c_str(), 0); rc != CURLUE_OK)
@@ -101,6 +119,12 @@ FtpAddress parseFtpAddress(const std::string& url) {
     malformed("the host name is missing");
   const std::unique_ptr<char, CurlTextDeleter> host(hostText);
   if (std::string_view(host.get()).empty()) malformed("the host name is missing");
+  char* portText = nullptr;
+  if (curl_url_get(handle.get(), CURLUPART_PORT, &portText, 0) == CURLUE_OK) {
+    const std::unique_ptr<char, CurlTextDeleter> port(portText);
+    address.port = std::strtol(port.get(), nullptr, 10);
+    if (*address.port < 1 || *address.port > 65535) malformed("bad port number");
+  }
 
   address.base = candidate;
   return address;

@@ -9,15 +9,26 @@
 
 namespace transfer {
 
-struct FtpAddress {
-  std::string base;                 // "ftp://host[:port][/path]", no trailing "/", no credentials
-  std::optional<std::string> user;  // absent: anonymous
-  std::string password;
+// How the connection is protected, from the address's scheme.
+enum class Encryption {
+  IfOffered,  // ftp:// or none: TLS when the server offers it (AUTH TLS), plain FTP when it does not
+  Required,   // ftpes://: explicit TLS or no connection
+  Implicit,   // ftps://: TLS from the first byte, port 990 unless the address gives one
 };
 
-// "ftp://" (any case, or none) + optional "user:password@" + host + optional
-// "/path". The user information ends at the last "@", the user name at the
-// first ":"; nothing is URL-decoded. Throws TransferError(kBadUrl).
+struct FtpAddress {
+  std::string base;  // "ftp://host[:port][/path]" (ftps:// when implicit), no trailing "/", no credentials
+  std::optional<std::string> user;  // absent: anonymous
+  std::string password;
+  std::optional<long> port;  // typed after the host; it wins over the port setting
+  Encryption encryption = Encryption::IfOffered;
+};
+
+// "ftp://", "ftpes://" or "ftps://" (any case, or none) + optional
+// "user:password@" + host + optional ":port" + optional "/path". The user
+// information ends at the last "@", the user name at the first ":"; nothing
+// is URL-decoded. An IPv6 address typed without brackets gets them (it then
+// has no port). Throws TransferError(kBadUrl).
 FtpAddress parseFtpAddress(const std::string& url);
 
 // Remote paths are relative to the folder the server logs the user into: a

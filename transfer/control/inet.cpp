@@ -47,7 +47,10 @@ struct Inet::Shared {
   // so each thread makes its own TransferError.
   std::optional<std::pair<int, std::string>> failure;
   std::string listing;
+  std::string serverPath;
   std::size_t readPosition = 0;
+  std::optional<transfer::RefusedCertificate> refused;
+  bool encrypted = false;
 
   // Raises the failed request's error once. Called with the mutex held.
   void raisePendingFailure() {
@@ -102,28 +105,41 @@ void Inet::Execute(const std::string& url, const std::string& operation) {
   if (s.busy) throw TransferError(kStillExecuting, "Still executing the last request.");
   s.raisePendingFailure();
   if (Protocol != 2) throw TransferError(kBadRequest, "Only the FTP protocol is supported.");
-  if (RemotePort < 0 || RemotePort > 65535)
-    throw TransferError(kBadUrl, "The URL is malformed: bad port number.");
   const std::string& target = url.empty() ? s.lastUrl : url;
   if (target.empty()) throw TransferError(kBadUrl, "The URL is malformed: no URL given.");
   Job job;
   job.address = parseFtpAddress(target);
+  if (!job.address.port && (RemotePort < 0 || RemotePort > 65535))
+    throw TransferError(kBadUrl, "The URL is malformed: bad port number.");
   if (unsupported) throw *unsupported;
   job.operation = std::move(*parsed);
   job.url = job.operation.kind == Operation::Kind::Dir ? directoryUrl(job.address, job.operation.remotePath)
                                                        : fileUrl(job.address, job.operation.remotePath);
-  job.port = RemotePort;
+  job.port = job.address.port.value_or(RemotePort);
   job.connectTimeout = s.connectTimeout;
   job.stallTimeout = s.stallTimeout;
+  job.trustedKeys = TrustedKeys;
 
   s.lastUrl = target;
+  s.refused.reset();
   s.busy = true;
   s.counts.moved = 0;
   s.counts.expected = 0;
   s.listing.clear();
+  s.serverPath.clear();
   s.readPosition = 0;
   s.tasks.push_back(std::move(job));
   s.wake.notify_one();
+}
+
+std::optional<RefusedCertificate> Inet::RefusedCertificate() const {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->refused;
+}
+
+bool Inet::Encrypted() const {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->encrypted;
 }
 
 std::string Inet::GetChunk(long size, int /*dataType*/) {
@@ -144,6 +160,11 @@ long long Inet::BytesTransferred() const {
 
 long long Inet::BytesToTransfer() const {
   return shared_->counts.expected;
+}
+
+std::string Inet::ServerPath() const {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->busy ? std::string() : shared_->serverPath;
 }
 
 bool Inet::StillExecuting() const {
@@ -201,10 +222,10 @@ void Inet::work() {
     }
 
     std::optional<std::pair<int, std::string>> failure;
-    std::string listing;
+    RequestOutcome outcome;
     try {
       if (!requests) throw *broken;
-      listing = requests->run(std::get<Job>(task));
+      outcome = requests->run(std::get<Job>(task));
     } catch (const TransferError& error) {
       failure.emplace(error.number, error.what());
     } catch (const std::exception& error) {
@@ -215,8 +236,13 @@ void Inet::work() {
       std::lock_guard lock(shared_->mutex);
       if (shared_->stopping) return;
       shared_->busy = false;
+      if (requests) {
+        shared_->refused = requests->refused();
+        shared_->encrypted = requests->encrypted();
+      }
       shared_->failure = std::move(failure);
-      shared_->listing = std::move(listing);
+      shared_->listing = std::move(outcome.listing);
+      shared_->serverPath = std::move(outcome.serverPath);
       shared_->readPosition = 0;
     }
     notify(state);

@@ -10,10 +10,13 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
+#include "transfer/control/server_certificate.h"
 #include "transfer/control/transfer_error.h"
 
 namespace transfer {
@@ -33,6 +36,9 @@ class Inet {
 
   int RemotePort = 21;  // applied to every request
   int Protocol = 2;     // 2 = FTP, the only one supported
+  // The public-key pins ("sha256//...") the user chose to trust for servers
+  // whose certificate the system does not accept, by "host:port".
+  std::map<std::string, std::string> TrustedKeys;
 
   // "DIR path", "GET remote local", "PUT local remote" or "QUIT". Returns at
   // once. Throws kStillExecuting while a request runs, then the failed
@@ -49,6 +55,16 @@ class Inet {
   std::string GetChunk(long size, int dataType);
 
   bool StillExecuting() const;
+
+  // Set when the last request was refused for the server's certificate: what
+  // to show the user before asking whether to trust it.
+  std::optional<transfer::RefusedCertificate> RefusedCertificate() const;
+  // Whether the last request's connection was protected by TLS.
+  bool Encrypted() const;
+  // The server's own name (its PWD) for the folder the last DIR listed, once
+  // that has ended; empty when the server did not tell. Two paths that reach
+  // one folder through a link read the same on servers that resolve links.
+  std::string ServerPath() const;
 
   // The bytes the running (or last) request has moved so far, and all it
   // will move: 0 until known, for a listing, and for a server that does not

@@ -62,6 +62,10 @@ bool isTimeOrYear(std::string_view text) {
   return isClock(text) || matches(text, "9999");
 }
 
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && platform::equalIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
 bool isSpecialName(std::string_view name) {
   return name.empty() || name == "." || name == "..";
 }
@@ -70,11 +74,6 @@ std::string_view withoutCarriageReturn(std::string_view line) {
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
     line.remove_suffix(1);
   return line;
-}
-
-std::string_view restAfter(std::string_view line, const Token& token) {
-  const std::size_t start = line.find_first_not_of(' ', token.start + token.text.size());
-  return start == std::string_view::npos ? std::string_view() : line.substr(start);
 }
 
 bool isUnixMode(std::string_view mode) {
@@ -88,7 +87,9 @@ bool isUnixMode(std::string_view mode) {
 }
 
 // "drwxr-xr-x 2 owner group 4096 Jan  1 12:00 name"; the owner or group may be
-// missing, so the name is found after the size and date rather than by column.
+// missing or hold a blank, so the name is found after the size and date
+// rather than by column. It starts right after the one blank that ends the
+// time or year: a blank beyond that one is the name's own.
 std::optional<ListingEntry> parseUnixLine(std::string_view line) {
   const std::vector<Token> t = tokens(line);
   if (t.size() < 5 || !isUnixMode(t[0].text)) return std::nullopt;
@@ -99,14 +100,19 @@ std::optional<ListingEntry> parseUnixLine(std::string_view line) {
     if (matches(t[i].text, "9999-99-99") && isClock(t[i + 1].text)) dateEnd = i + 1;
   }
   if (!dateEnd) return std::nullopt;
-  std::string_view name = restAfter(line, t[*dateEnd]);
-  if (t[0].text[0] == 'l') name = name.substr(0, name.find(" -> "));
+  const std::size_t nameStart = t[*dateEnd].start + t[*dateEnd].text.size() + 1;
+  std::string_view name = nameStart < line.size() ? line.substr(nameStart) : std::string_view();
+  const bool isLink = t[0].text[0] == 'l';
+  if (isLink) name = name.substr(0, name.find(" -> "));
   if (isSpecialName(name)) return std::nullopt;
-  return ListingEntry{std::string(name), t[0].text[0] == 'd'};
+  return ListingEntry{std::string(name), t[0].text[0] == 'd', isLink};
 }
 
-// "01-15-23  10:30AM       <DIR>          name" or "...  1234 name".
+// "01-15-23  10:30AM       <DIR>          name" or "...  1234 name". IIS puts
+// ten blanks after "<DIR>" and one after a size; a blank beyond those is the
+// name's own. Servers that pad less are read up to the first non-blank.
 std::optional<ListingEntry> parseDosLine(std::string_view line) {
+  static constexpr std::size_t kBlanksAfterDir = 10;
   const std::vector<Token> t = tokens(line);
   if (t.size() < 4) return std::nullopt;
   const std::string_view date = t[0].text;
@@ -122,23 +128,33 @@ std::optional<ListingEntry> parseDosLine(std::string_view line) {
     std::erase(size, ',');
     if (!isNumber(size)) return std::nullopt;
   }
-  const std::string_view name = restAfter(line, t[2]);
+  const std::size_t fieldEnd = t[2].start + t[2].text.size();
+  const std::size_t blanks = t[3].start - fieldEnd;
+  const std::string_view name = line.substr(fieldEnd + (isDirectory ? std::min(blanks, kBlanksAfterDir) : 1));
   if (isSpecialName(name)) return std::nullopt;
-  return ListingEntry{std::string(name), isDirectory};
+  return ListingEntry{std::string(name), isDirectory, false};
 }
 
 }  // namespace
 
-// "type=dir;modify=20230115103000;perm=el; name": facts, one blank, the name.
+// "type=dir;modify=20230115103000;perm=el; name": facts, each ended by ";",
+// one blank, the name. A fact may hold a blank (a link's target, a group
+// name), so the name starts after the first "; "; a line that starts with the
+// blank has no facts.
 std::optional<ListingEntry> parseMlsdLine(std::string_view line) {
   line = withoutCarriageReturn(line);
-  const std::size_t blank = line.find(' ');
+  std::size_t blank = 0;
+  if (!line.starts_with(' ')) {
+    blank = line.find("; ");
+    blank = blank == std::string_view::npos ? line.find(' ') : blank + 1;
+  }
   if (blank == std::string_view::npos) return std::nullopt;
   const std::string_view facts = line.substr(0, blank);
   const std::string_view name = line.substr(blank + 1);
-  if (facts.find('=') == std::string_view::npos || isSpecialName(name)) return std::nullopt;
+  if ((!facts.empty() && facts.find('=') == std::string_view::npos) || isSpecialName(name))
+    return std::nullopt;
 
-  bool isDirectory = false;
+  ListingEntry entry{std::string(name), false, false};
   std::size_t at = 0;
   while (at < facts.size()) {
     const std::size_t end = std::min(facts.find(';', at), facts.size());
@@ -150,9 +166,12 @@ std::optional<ListingEntry> parseMlsdLine(std::string_view line) {
     const std::string_view type = fact.substr(equals + 1);
     if (platform::equalIgnoringCase(type, "cdir") || platform::equalIgnoringCase(type, "pdir"))
       return std::nullopt;
-    isDirectory = platform::equalIgnoringCase(type, "dir");
+    entry.isDirectory = platform::equalIgnoringCase(type, "dir");
+    // "OS.unix=slink:/target" or "OS.unix=symlink": the target's kind is not told.
+    entry.isLink =
+        startsWithIgnoringCase(type, "OS.unix=slink") || startsWithIgnoringCase(type, "OS.unix=symlink");
   }
-  return ListingEntry{std::string(name), isDirectory};
+  return entry;
 }
 
 std::optional<ListingEntry> parseListLine(std::string_view line) {
@@ -161,22 +180,34 @@ std::optional<ListingEntry> parseListLine(std::string_view line) {
   return parseDosLine(line);
 }
 
-std::string formatListing(std::string_view raw, ListingFormat format) {
-  std::string result;
+std::vector<ListingEntry> parseListing(std::string_view raw, ListingFormat format) {
+  std::vector<ListingEntry> entries;
   std::size_t at = 0;
   while (at < raw.size()) {
     const std::size_t end = std::min(raw.find('\n', at), raw.size());
     const std::string_view line = raw.substr(at, end - at);
     at = end + 1;
-    const auto entry = format == ListingFormat::Mlsd ? parseMlsdLine(line) : parseListLine(line);
+    auto entry = format == ListingFormat::Mlsd ? parseMlsdLine(line) : parseListLine(line);
     // A carriage return inside a name would split it into two names of the
     // list, each perhaps naming another file.
     if (!entry || entry->name.find('\r') != std::string::npos) continue;
-    result += entry->name;
-    if (entry->isDirectory) result += '/';
+    entries.push_back(std::move(*entry));
+  }
+  return entries;
+}
+
+std::string formatEntries(const std::vector<ListingEntry>& entries) {
+  std::string result;
+  for (const ListingEntry& entry : entries) {
+    result += entry.name;
+    if (entry.isDirectory) result += '/';
     result += "\r\n";
   }
   return result;
+}
+
+std::string formatListing(std::string_view raw, ListingFormat format) {
+  return formatEntries(parseListing(raw, format));
 }
 
 }  // namespace transfer

@@ -5,7 +5,9 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <functional>
 #include <system_error>
 
 #include "transfer/control/transfer_error.h"
@@ -17,6 +19,26 @@ namespace fs = std::filesystem;
 
 std::string systemError() {
   return std::strerror(errno);
+}
+
+// The longest name the folder takes; 255 when it does not say.
+std::size_t nameLimit(const fs::path& folder) {
+  const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+
+// ".NAME.part-PID-N" while that fits the folder, else ".HASH.part-PID-N" with
+// a short hash of the name: the process and the serial alone keep it apart
+// from every other download's, the hash only shows what it belongs to.
+std::string temporaryName(const std::string& name, std::size_t limit, unsigned serial) {
+  const std::string tail = ".part-" + std::to_string(::getpid()) + "-" + std::to_string(serial);
+  std::string readable = "." + name + tail;
+  if (readable.size() <= limit) return readable;
+  char hash[17];
+  std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string>{}(name));
+  std::string shortName = "." + std::string(hash) + tail;
+  if (shortName.size() > limit) shortName.erase(0, shortName.size() - limit);
+  return shortName;
 }
 
 }  // namespace
@@ -55,18 +77,24 @@ void PartFile::commit() {
   temporary_.clear();
 }
 
+// "x" never takes over a file that is there; one of that name, left by
+// someone else, only moves us on to the next serial.
 bool PartFile::open() {
+  static constexpr int kAttempts = 100;
   static std::atomic<unsigned> counter{0};
-  const fs::path candidate =
-      target_.parent_path() / ("." + target_.filename().string() + ".part-" + std::to_string(::getpid()) +
-                               "-" + std::to_string(counter++));
-  file_ = std::fopen(candidate.c_str(), "wbx");
-  if (!file_) {
-    problem_ = "Cannot create the local file " + target_.string() + ": " + systemError();
-    return false;
+  const fs::path folder = target_.parent_path();
+  const std::size_t limit = nameLimit(folder);
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const fs::path candidate = folder / temporaryName(target_.filename().string(), limit, counter++);
+    file_ = std::fopen(candidate.c_str(), "wbx");
+    if (file_) {
+      temporary_ = candidate;
+      return true;
+    }
+    if (errno != EEXIST) break;
   }
-  temporary_ = candidate;
-  return true;
+  problem_ = "Cannot create the local file " + target_.string() + ": " + systemError();
+  return false;
 }
 
 SourceFile::SourceFile(const fs::path& source) {

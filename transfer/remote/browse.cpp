@@ -62,13 +62,19 @@ void command4Click(FtpWindow& f) {
   if (!f.inFtpMode()) return;
 
   const std::string current = f.List1.currentItem();
+  // A step that fails is taken back, so the path keeps naming the folder the
+  // list shows and the next click steps from there.
+  const FtpWindow::RemotePlace placeBefore = f.remote;
+  const std::string text2Before = f.Text2.text();
+  const auto takeBack = [&] {
+    f.remote = placeBefore;
+    f.Text2.setText(text2Before);
+  };
   if (current == kGoUp && f.remote.remoteDepth > 0) --f.remote.remoteDepth;
   if (f.List1.listCount() > 0 && current.ends_with('/') && isSafeRemoteName(current)) stepInto(f, current);
 
   const std::string path = f.remote.remotePathParts[static_cast<std::size_t>(f.remote.remoteDepth)];
   f.Text2.setText(path);
-  // From here a failure ends the click, but the depth and path entry changed
-  // above stay changed: deliberate, as the window has always done.
   const TransferButtonsOff buttonsOff(f);
   prepareControl(f);
   const std::string address = transferAddress(f);
@@ -76,6 +82,7 @@ void command4Click(FtpWindow& f) {
   const RequestResult result =
       runRequest(f, address, "DIR " + path,
                  {.onError = {}, .mayRepeat = [&f](int error) { return askToRepeat(f, error); }});
+  if (result.end != RequestEnd::Done) takeBack();
   if (result.end == RequestEnd::BadUrl) {
     f.host.messageBox("Bad URL " + addressForMessages(f) + path, MessageButtons::Ok);
     return;

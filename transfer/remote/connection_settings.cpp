@@ -72,8 +72,32 @@ std::string credentials(const FtpWindow& f) {
   return f.settings.userName + ":" + f.settings.password + "@";
 }
 
+namespace {
+
+constexpr std::string_view kSchemes[] = {"ftp://", "ftpes://", "ftps://"};
+
+// The scheme the address starts with, in any case; empty when none.
+std::string_view schemeOf(const std::string& address) {
+  for (const std::string_view scheme : kSchemes)
+    if (platform::equalIgnoringCase(std::string_view(address).substr(0, scheme.size()), scheme))
+      return scheme;
+  return {};
+}
+
+}  // namespace
+
+std::string typedScheme(const FtpWindow& f) {
+  const std::string_view scheme = schemeOf(f.txtURLbox.text());
+  return std::string(scheme.empty() ? kSchemes[0] : scheme);
+}
+
+std::string typedAddress(const FtpWindow& f) {
+  const std::string& address = f.txtURLbox.text();
+  return address.substr(schemeOf(address).size());
+}
+
 std::string transferAddress(const FtpWindow& f) {
-  return "ftp://" + credentials(f) + f.txtURLbox.text();
+  return typedScheme(f) + credentials(f) + typedAddress(f);
 }
 
 std::string startupAddress(const FtpWindow& f) {

@@ -21,7 +21,13 @@ void saveSettingsOrTell(FtpWindow& f);
 
 // "user:password@", or nothing for the anonymous user (in any case).
 std::string credentials(const FtpWindow& f);
-// The address of every FTP request: "ftp://" + credentials + address box.
+// The scheme the user typed in front of the address ("ftp://", "ftpes://" or
+// "ftps://", in any case), "ftp://" when none; the rules below put the
+// credentials after it.
+std::string typedScheme(const FtpWindow& f);
+// The address box less that scheme.
+std::string typedAddress(const FtpWindow& f);
+// The address of every FTP request: scheme + credentials + typed address.
 std::string transferAddress(const FtpWindow& f);
 // The address composed at startup: as above, but without "ftp://" when the
 // address box already starts with "ftp" in any case.

@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "platform/text_number.h"
+#include "transfer/control/inet.h"
 #include "transfer/remote/browse.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
@@ -102,14 +104,18 @@ class Download {
       report_.fail(shown, "more than " + std::to_string(kMaxFolderLevels) + " levels deep");
       return true;
     }
+    const std::string remoteFolder = remoteChild(remoteDir, entry);
+    const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap(false));
+    if (listed.end != RequestEnd::Done) return report_.settle(listed, shown);
+    if (const std::string first = enteredAs(f_.Inet1->ServerPath(), shown); first != shown) {
+      report_.fail(shown, "the same server folder as " + printableName(first) + ", copied once");
+      return true;
+    }
     const fs::path localDir = localParent / entry.substr(0, entry.size() - 1);
     if (!makeLocalFolder(localDir)) {
       report_.fail(shown, "the local folder cannot be made");
       return true;
     }
-    const std::string remoteFolder = remoteChild(remoteDir, entry);
-    const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap(false));
-    if (listed.end != RequestEnd::Done) return report_.settle(listed, shown);
 
     f_.txtNote.setText(readListing(f_));
     f_.List2.clearItems();
@@ -124,6 +130,15 @@ class Download {
       if (!goOn) return false;
     }
     return true;
+  }
+
+  // A link to a folder above would have the walk enter the same folders
+  // again and again, so each server folder is entered once a click, told by
+  // the server's own path for it; a server that names no path leaves only
+  // the depth bound. Returns the name the folder was first entered as.
+  std::string enteredAs(const std::string& serverPath, const std::string& shown) {
+    if (serverPath.empty()) return shown;
+    return entered_.try_emplace(serverPath, shown).first->second;
   }
 
   // Never follows a link out of the local folder: an entry of that name that
@@ -154,6 +169,7 @@ class Download {
   int blanks_ = 0;
   int position_ = 0;
   int entryCount_ = 0;
+  std::map<std::string, std::string> entered_;  // server path -> the name first entered as
 };
 
 }  // namespace

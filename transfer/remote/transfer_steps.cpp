@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "transfer/control/inet.h"
+#include "transfer/remote/certificate_trust.h"
 #include "transfer/remote/connection_settings.h"
 
 namespace transfer {
@@ -33,11 +34,14 @@ void prepareControl(FtpWindow& f) {
   f.Inet1->RemotePort =
       f.settings.port >= 0 && f.settings.port <= 65535 ? static_cast<int>(f.settings.port) : -1;
   f.Inet1->Protocol = kFtp;
+  // Keys trusted in this session stay, also when the file could not take them.
+  for (const auto& [server, pin] : loadTrustedKeys(trustedKeysFilePath(f)))
+    f.Inet1->TrustedKeys.try_emplace(server, pin);
 }
 
 std::string addressForMessages(const FtpWindow& f) {
   const std::string login = credentials(f).empty() ? "" : f.settings.userName + ":***@";
-  return "ftp://" + login + maskedUserInfo(f.txtURLbox.text());
+  return typedScheme(f) + login + maskedUserInfo(typedAddress(f));
 }
 
 RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string& operation,
@@ -60,6 +64,13 @@ RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string
         continue;
       }
       if (error.number == kBadUrl) return {RequestEnd::BadUrl, error.number};
+      // A certificate is the user's question, asked once: repeating would
+      // only ask again.
+      if (const auto refused = f.Inet1->RefusedCertificate(); refused && error.number == kCannotConnect) {
+        if (!askToTrust(f, *refused)) return {RequestEnd::Refused, error.number};
+        sent = false;
+        continue;
+      }
       if (repeats == kMaxRepeats) return {RequestEnd::Failed, error.number};
       if (trap.mayRepeat && !trap.mayRepeat(error.number)) return {RequestEnd::Refused, error.number};
       ++repeats;

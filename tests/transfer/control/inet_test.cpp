@@ -200,6 +200,64 @@ INSTANTIATE_TEST_SUITE_P(Servers, RemoteDirTest,
                          ::testing::Values(DirCase{"Mlsd", true}, DirCase{"ListOnly", false}),
                          testing_support::RowName());
 
+struct LinkCase {
+  std::string name;
+  FtpServerOptions server;
+  std::vector<std::string> listed;  // of /links/
+  std::string pathOfUp;             // the server's path for /links/up/
+};
+
+void PrintTo(const LinkCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class RemoteLinkTest : public RemoteInetTest, public ::testing::WithParamInterface<LinkCase> {};
+
+// A link is a folder when the server lets the control change into it, told
+// or not by the listing; the server's path after a listing tells where it led.
+TEST_P(RemoteLinkTest, ListsLinksToFoldersAsFoldersAndTellsTheServerPath) {
+  fs::create_directories(root_ / "links");
+  fs::create_directory_symlink("../sub", root_ / "links" / "link-dir");
+  fs::create_symlink("../a.txt", root_ / "links" / "link-file");
+  fs::create_symlink("nowhere", root_ / "links" / "gone");
+  fs::create_directory_symlink(".", root_ / "links" / "up");
+  startServer(GetParam().server);
+
+  ASSERT_EQ(run("DIR /links/"), kStateResponseCompleted);
+  EXPECT_EQ(sortedLines(readListing()), GetParam().listed);
+  EXPECT_EQ(inet().ServerPath(), "/links");
+
+  ASSERT_EQ(run("DIR /links/link-dir/"), kStateResponseCompleted);
+  EXPECT_EQ(sortedLines(readListing()), (std::vector<std::string>{"deeper/", "inner.txt"}));
+  ASSERT_EQ(run("DIR /links/up/"), kStateResponseCompleted);
+  EXPECT_EQ(inet().ServerPath(), GetParam().pathOfUp);
+
+  ASSERT_EQ(run("GET /links/link-file " + local("a.txt")), kStateResponseCompleted);
+  EXPECT_EQ(bytesOf(local_ / "a.txt"), "alpha\r\n");
+  ASSERT_EQ(run("GET /links/gone " + local("gone")), kStateError);
+  EXPECT_EQ(expectRaised([&] { inet().GetChunk(1, 0); }), kRequestFailed);
+}
+
+const std::vector<std::string> kEveryLink = {"gone", "link-dir/", "link-file", "up/"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Servers, RemoteLinkTest,
+    ::testing::Values(LinkCase{"ListOnly", {.mlsd = false}, kEveryLink, "/links/up"},
+                      LinkCase{"MlsdTellingLinks", {.mlsdLinks = true}, kEveryLink, "/links/up"},
+                      // pyftpdlib's own MLSD follows links and leaves out a dangling one.
+                      LinkCase{"MlsdFollowingLinks", {}, {"link-dir/", "link-file", "up/"}, "/links/up"},
+                      LinkCase{
+                          "ResolvingServer", {.mlsd = false, .resolveLinks = true}, kEveryLink, "/links"}),
+    testing_support::RowName());
+
+TEST_F(RemoteInetTest, APortTypedInTheAddressWinsOverThePortSetting) {
+  startServer();
+  const LoopbackPort closed(false);
+  inet().RemotePort = closed.port();
+  ASSERT_EQ(run("DIR /my docs/", url() + ":" + std::to_string(server_->port())), kStateResponseCompleted);
+  EXPECT_EQ(readListing(), "note.txt\r\n");
+}
+
 TEST_F(RemoteInetTest, GetCopiesTheExactBytesAndReplacesAnOldFile) {
   writeBytes(root_ / "sub" / "data.bin", binarySample(70000));
   writeBytes(local_ / "data.bin", "old content");

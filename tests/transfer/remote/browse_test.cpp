@@ -114,6 +114,54 @@ TEST_F(BrowseTest, LeavesOutNamesThatAreNoPlainNames) {
   EXPECT_EQ(f.List1.items.front(), kGoUp);
 }
 
+// The folder vanished between listing and stepping in, then came back: with
+// the failed step taken back, the next click steps from the folder listed.
+TEST_F(BrowseTest, AFailedStepLeavesThePathAsTheListShowsIt) {
+  startServer();
+  f.Command4.click();
+  browseFrom("pub/");
+  const Names inPub = f.List1.items;
+  fs::rename(server_ / "pub" / "docs", server_ / "moved");
+  host.answers.assign({MessageAnswer::Cancel});
+  browseFrom("docs/");
+  expectAt(1, "/pub/");
+  EXPECT_EQ(f.List1.items, inPub);
+
+  fs::rename(server_ / "moved", server_ / "pub" / "docs");
+  browseFrom("docs/");
+  expectAt(2, "/pub/docs/");
+  EXPECT_EQ(listedNames(), (Names{"deep.txt"}));
+  browseFrom(kGoUp);
+  expectAt(1, "/pub/");
+}
+
+// A port typed in the address box, alone or after a typed "ftp://", wins
+// over the port setting, which here names a port where nothing listens.
+TEST_F(BrowseTest, APortTypedInTheAddressBoxWins) {
+  startServer();
+  const transfer_testing::LoopbackPort closed(false);
+  f.settings.port = closed.port();
+  for (const std::string& typed :
+       {std::string("127.0.0.1:"), std::string("ftp://127.0.0.1:"), std::string("FTP://127.0.0.1:")}) {
+    f.List1.clearItems();
+    f.txtURLbox.setText(typed + std::to_string(ftpServer_->port()));
+    f.Command4.click();
+    EXPECT_EQ(listedNames(), (Names{"a.txt", "pub/"})) << typed;
+  }
+  EXPECT_EQ(host.messages, Names{});
+}
+
+// "::1" typed bare becomes [::1] in the URL: the click tries the server (no
+// one listens there) instead of calling the address bad.
+TEST_F(BrowseTest, ABareIpv6AddressIsBracketedNotABadUrl) {
+  startServer();
+  const transfer_testing::LoopbackPort closed(false);
+  f.settings.port = closed.port();
+  f.txtURLbox.setText("::1");
+  f.Command4.click();
+  EXPECT_EQ(host.messages, Names{"35754"});
+}
+
 enum class Fault { FolderGone, ServerStopped };
 
 struct FailureCase {
@@ -147,9 +195,10 @@ TEST_P(BrowseFailureTest, EndsTheClickAfterAskingWithinItsBound) {
     // Two blanks: the signed form of the error number leaves room for a sign.
     EXPECT_EQ(host.titles[i], asks ? "Error  35755 Found" : "");
   }
-  // Deliberate: the step down stays made although the listing failed.
-  EXPECT_EQ(f.remote.remoteDepth, 1);
-  EXPECT_EQ(f.remote.remotePathParts[1], "/pub/");
+  // The failed step is taken back: the path names the folder listed.
+  EXPECT_EQ(f.remote.remoteDepth, 0);
+  EXPECT_EQ(f.remote.remotePathParts[1], "");
+  EXPECT_EQ(f.Text2.text(), "");
   EXPECT_EQ(f.List1.items, before);
   EXPECT_TRUE(f.run.listShowsLocal);
   EXPECT_TRUE(f.Command4.enabled);

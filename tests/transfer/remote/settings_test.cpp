@@ -135,7 +135,15 @@ INSTANTIATE_TEST_SUITE_P(
                       AddressCase{"User", "me", "p@ss:w", "host/pub/", "ftp://me:p@ss:w@host/pub/",
                                   "ftp://me:p@ss:w@host/pub/"},
                       AddressCase{"FtpPrefixAtStartup", "me", "pw", "FTP.example.org",
-                                  "me:pw@FTP.example.org", "ftp://me:pw@FTP.example.org"}),
+                                  "me:pw@FTP.example.org", "ftp://me:pw@FTP.example.org"},
+                      AddressCase{"TypedScheme", "me", "pw", "ftp://host:2121", "me:pw@ftp://host:2121",
+                                  "ftp://me:pw@host:2121"},
+                      AddressCase{"TypedSchemeAnyCase", "anonymous", "", "FTP://[::1]:2121",
+                                  "FTP://[::1]:2121", "ftp://[::1]:2121"},
+                      AddressCase{"TypedExplicitTls", "me", "pw", "ftpes://host/pub",
+                                  "me:pw@ftpes://host/pub", "ftpes://me:pw@host/pub"},
+                      AddressCase{"TypedImplicitTlsAnyCase", "anonymous", "", "FTPS://host:2990",
+                                  "FTPS://host:2990", "ftps://host:2990"}),
     testing_support::RowName());
 
 TEST_F(SettingsTest, ChangeStoresTheAddressWithoutItsTrailingSlash) {
