@@ -59,7 +59,7 @@ struct Inet::Shared {
   std::string lastUrl;
   std::chrono::seconds connectTimeout{15};
   std::chrono::seconds stallTimeout{30};
-  std::atomic<bool> cancel{false};  // read by libcurl's progress callback, without the mutex
+  std::atomic<bool> cancel{false};  // read while a request runs, without the mutex
   ByteCounts counts;                // likewise written there
 };
 
@@ -118,6 +118,7 @@ void Inet::Execute(const std::string& url, const std::string& operation) {
 
   s.lastUrl = target;
   s.busy = true;
+  s.cancel = false;
   s.counts.moved = 0;
   s.counts.expected = 0;
   s.listing.clear();
@@ -144,6 +145,11 @@ long long Inet::BytesTransferred() const {
 
 long long Inet::BytesToTransfer() const {
   return shared_->counts.expected;
+}
+
+void Inet::Cancel() {
+  std::lock_guard lock(shared_->mutex);
+  if (shared_->busy) shared_->cancel = true;
 }
 
 bool Inet::StillExecuting() const {

@@ -80,7 +80,7 @@ CURLcode Requests::fetchListing(const Job& job, const char* command, std::string
   if (command) session_.set(CURLOPT_CUSTOMREQUEST, command);
   session_.set(CURLOPT_WRITEFUNCTION, &appendToText);
   session_.set(CURLOPT_WRITEDATA, static_cast<void*>(&raw));
-  return session_.perform();
+  return perform();
 }
 
 std::string Requests::list(const Job& job) {
@@ -105,7 +105,7 @@ void Requests::download(const Job& job) {
   configure(job);
   session_.set(CURLOPT_WRITEFUNCTION, &PartFile::write);
   session_.set(CURLOPT_WRITEDATA, static_cast<void*>(&file));
-  const CURLcode code = session_.perform();
+  const CURLcode code = perform();
   if (!file.problem().empty()) throw TransferError(kLocalFileFailed, file.problem());
   if (code != CURLE_OK) throw failure(code);
   file.commit();
@@ -118,7 +118,7 @@ void Requests::upload(const Job& job) {
   session_.set(CURLOPT_READFUNCTION, &SourceFile::read);
   session_.set(CURLOPT_READDATA, static_cast<void*>(&file));
   session_.set(CURLOPT_INFILESIZE_LARGE, file.size());
-  const CURLcode code = session_.perform();
+  const CURLcode code = perform();
   if (!file.problem().empty()) throw TransferError(kLocalFileFailed, file.problem());
   if (code != CURLE_OK) throw failure(code);
 }

@@ -30,7 +30,7 @@ struct Job {
 class Requests {
  public:
   Requests(CurlSession& session, const std::atomic<bool>& cancel, ByteCounts& counts)
-      : session_(session), watchdog_(session, cancel, counts) {}
+      : session_(session), cancel_(cancel), watchdog_(session, cancel, counts) {}
 
   // Returns the formatted listing of a DIR, empty for the others.
   std::string run(const Job& job);
@@ -50,7 +50,10 @@ class Requests {
 
   void upload(const Job& job);
 
+  CURLcode perform() { return session_.perform(cancel_); }
+
   CurlSession& session_;
+  const std::atomic<bool>& cancel_;
   Watchdog watchdog_;
   std::set<std::string> serversWithoutMlsd_;
 };

@@ -70,6 +70,7 @@ void command4Click(FtpWindow& f) {
   // From here a failure ends the click, but the depth and path entry changed
   // above stay changed: deliberate, as the window has always done.
   const TransferButtonsOff buttonsOff(f);
+  beginRun(f);
   prepareControl(f);
   const std::string address = transferAddress(f);
   f.remote.connectUrl = address + path;
@@ -80,6 +81,7 @@ void command4Click(FtpWindow& f) {
     f.host.messageBox("Bad URL " + addressForMessages(f) + path, MessageButtons::Ok);
     return;
   }
+  if (result.end == RequestEnd::Stopped) return;
   if (result.end != RequestEnd::Done) {
     if (result.error == kCannotConnect) {
       f.host.messageBox(std::to_string(kCannotConnect), MessageButtons::Ok);

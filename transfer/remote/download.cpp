@@ -49,63 +49,62 @@ class Download {
       position_ = index;
       const std::string& name = entries[static_cast<std::size_t>(index)];
       if (!isSelected(selected, index) || isGoUp(index, name)) continue;
-      if (stopHere()) return;
-      const bool goOn = name.ends_with('/') ? fetchFolder(remotePath, name, "", localFolder, 1)
-                                            : fetchFile(remotePath, name, "", localFolder);
-      if (!goOn) return;
+      if (name.ends_with('/'))
+        fetchFolder(remotePath, name, "", localFolder, 1);
+      else
+        fetchFile(remotePath, name, "", localFolder);
     }
-
-    report_.close(blanks_ == 0 ? "Operation Complete."
+    report_.close(blanks_ == 0 ? ""
                                : platform::signedForm(blanks_) +
                                      " files had blanks in the names and were not copied.");
   }
 
  private:
-  // True, its messages shown, once Esc was pressed: the file that was
-  // running when it came has ended by now.
-  bool stopHere() {
-    if (!f_.run.stopRequested) return false;
-    report_.stopped();
-    return true;
-  }
-
   // "... go up" heads the list below the start directory; it names no file.
   bool isGoUp(int index, const std::string& name) const {
     return index == 0 && f_.remote.remoteDepth != 0 && name == kGoUp;
   }
 
-  // Each returns false when the click ends. `shownAs` is the folder path the
-  // user knows the entry by, empty at the top.
-  bool fetchFile(const std::string& remoteDir, const std::string& name, const std::string& shownAs,
+  // `shownAs` is the folder path the user knows the entry by, empty at the
+  // top. Once the run has ended, what is left is recorded as not tried.
+  void fetchFile(const std::string& remoteDir, const std::string& name, const std::string& shownAs,
                  const std::string& localDir) {
     if (hasBlank(name)) {
       ++blanks_;
-      return true;
+      return;
+    }
+    if (!report_.goingOn()) {
+      if (!report_.endsAtOnce()) report_.notTried(shownAs + name);
+      return;
     }
     if (!isSafeRemoteName(name) || name.ends_with('/')) {
       report_.fail(shownAs + name, "not a plain file name");
-      return true;
+      return;
     }
     const RequestResult result =
         runRequest(f_, url_, "GET " + remoteDir + name + " " + localDir + "/" + name, trap(shownAs.empty()));
-    return report_.settle(result, shownAs + name);
+    report_.settle(result, shownAs + name);
   }
 
-  bool fetchFolder(const std::string& remoteDir, const std::string& entry, const std::string& shownAs,
+  void fetchFolder(const std::string& remoteDir, const std::string& entry, const std::string& shownAs,
                    const fs::path& localParent, int level) {
     const std::string shown = shownAs + entry;
+    if (!report_.goingOn()) {
+      if (!report_.endsAtOnce()) report_.notTried(shown);
+      return;
+    }
     if (!isSafeRemoteName(entry)) {
       report_.fail(shown, "not a plain folder name");
-      return true;
+      return;
     }
     if (level > kMaxFolderLevels) {
       report_.fail(shown, "more than " + std::to_string(kMaxFolderLevels) + " levels deep");
-      return true;
+      return;
     }
     const fs::path localDir = localParent / entry.substr(0, entry.size() - 1);
     if (!makeLocalFolder(localDir)) {
       report_.fail(shown, "the local folder cannot be made");
-      return true;
+      return;
     }
     const std::string remoteFolder = remoteChild(remoteDir, entry);
     const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap(false));
@@ -118,12 +117,11 @@ class Download {
     // List2 is the next folder's once we step down, so walk a copy.
     const std::vector<std::string> children = f_.List2.items;
     for (const std::string& child : children) {
-      if (stopHere()) return false;
-      const bool goOn = child.ends_with('/') ? fetchFolder(remoteFolder, child, shown, localDir, level + 1)
-                                             : fetchFile(remoteFolder, child, shown, localDir.string());
-      if (!goOn) return false;
+      if (child.ends_with('/'))
+        fetchFolder(remoteFolder, child, shown, localDir, level + 1);
+      else
+        fetchFile(remoteFolder, child, shown, localDir.string());
     }
-    return true;
   }
 
   // Never follows a link out of the local folder: an entry of that name that
@@ -163,7 +161,7 @@ void command1Click(FtpWindow& f) {
   if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToLocal);
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
-  f.run.stopRequested = false;
+  beginRun(f);
   Download(f).run();
 }
 

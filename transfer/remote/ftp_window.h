@@ -61,9 +61,10 @@ class FtpWindow : public platform::Form {
   // listShowsLocal, Esc and Exit the stops, and a run reads them.
   struct Run {
     bool listShowsLocal = false;
-    // Esc during a download or upload: the run ends after the current file.
+    // Esc during a listing, download or upload: the file under way is
+    // abandoned and the run ends.
     bool stopRequested = false;
-    // Exit came: a transfer under way stops after its current file, silently.
+    // The program is ending: a run under way stops as for Esc, silently.
     bool ending = false;
   } run;
 

@@ -19,7 +19,7 @@ void command3Click(FtpWindow& f) {
   if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToRemote);
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
-  f.run.stopRequested = false;
+  beginRun(f);
   TransferReport report(f);
   int blanks = 0;
   f.remote.connectUrl = transferAddress(f);
@@ -53,10 +53,14 @@ void command3Click(FtpWindow& f) {
     if (position < f.List1.listCount()) f.List1.listIndex = position;
     const std::string& name = entries[static_cast<std::size_t>(position)];
     if (!isSelected(selected, position) || name.ends_with('/')) continue;
-    // Esc ends the run here, after the file that was running when it came.
-    if (f.run.stopRequested) return report.stopped();
     if (hasBlank(name)) {
       ++blanks;
+      continue;
+    }
+    // After Esc or an unreachable server the rest is named, not sent.
+    if (!report.goingOn()) {
+      if (report.endsAtOnce()) return;
+      report.notTried(name);
       continue;
     }
     if (!isSafeRemoteName(name)) {
@@ -65,11 +69,11 @@ void command3Click(FtpWindow& f) {
     }
     const RequestResult result =
         runRequest(f, url, "PUT " + localFolder + "/" + name + " " + remotePath + name, trap);
-    if (!report.settle(result, name)) return;
+    report.settle(result, name);
   }
 
   report.close(blanks == 0
-                   ? "Operation Complete."
+                   ? ""
                    : platform::signedForm(blanks) + " files had blanks in their names and were not copied.");
 }
 

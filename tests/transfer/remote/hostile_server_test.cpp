@@ -156,25 +156,25 @@ INSTANTIATE_TEST_SUITE_P(
         DownloadCase{"ServerStallsMidFile",
                      Fault::Stall,
                      "stall",
-                     {"Operation Complete.", "These files were not copied:\nbig.bin: no answer in time"},
+                     {"0 of 1 files were copied.\nThese files were not copied:\nbig.bin: no answer in time"},
                      20},
         DownloadCase{"ServerDropsTheConnectionMidFile",
                      Fault::Drop,
                      "drop",
                      {"35754",
-                      "These files were not copied:\nbig.bin: cannot connect to the server\n"
-                      "The files after these were not tried."},
+                      "0 of 1 files were copied.\nThese files were not copied:\n"
+                      "big.bin: cannot connect to the server"},
                      10},
         DownloadCase{"ServerAnswers550",
                      Fault::Refuse,
                      "refuse",
-                     {"Operation Complete.",
+                     {"0 of 1 files were copied.\n"
                       "These files were not copied:\nbig.bin: refused by the server or the connection broke"},
                      10},
         DownloadCase{"LocalDiskFillsDuringTheDownload",
                      Fault::DiskFull,
                      "",
-                     {"Operation Complete.",
+                     {"0 of 1 files were copied.\n"
                       "These files were not copied:\nbig.bin: the local file cannot be read or written"},
                      10}),
     testing_support::RowName());
@@ -188,7 +188,7 @@ TEST_F(HostileServerTest, AnUploadRefusedForAFullDiskLeavesTheServersCopy) {
   select({"up.txt"});
   const double seconds = timed(f.Command3);
   EXPECT_EQ(host.messages,
-            (Names{"Operation Complete.",
+            (Names{"0 of 1 files were copied.\n"
                    "These files were not copied:\nup.txt: refused by the server or the connection broke"}));
   EXPECT_EQ(read(server_ / "up.txt"), "server copy");
   EXPECT_EQ(filesBelow(local_), (Files{{"up.txt", "new local text"}}));
