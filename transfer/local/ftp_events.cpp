@@ -12,6 +12,7 @@
 #include "transfer/remote/browse.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/download.h"
+#include "transfer/remote/list_keys.h"
 #include "transfer/remote/stop_run.h"
 #include "transfer/remote/upload.h"
 #include "transfer/remote/user_settings.h"
@@ -22,6 +23,8 @@ void connectFtpEvents(FTP& f, ChangeFolder& folderDialog, UserSettings& settings
   f.Command7.onClick = [&f, &folderDialog] { command7Click(f, folderDialog); };
   f.Command8.onClick = [&f] { listLocalFiles(f); };
   f.Command4.onClick = [&f] { command4Click(f); };
+  f.List1.onOpenEntry = [&f] { openCurrentEntry(f); };
+  f.List1.onGoBack = [&f] { goUpOneLevel(f); };
   f.Command1.onClick = [&f] { command1Click(f); };
   f.Command3.onClick = [&f] { command3Click(f); };
   f.onEscape = [&f] { stopRun(f); };

@@ -9,6 +9,7 @@
 #include "transfer/remote/network_drive.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_steps.h"
+#include "transfer/remote/window_title.h"
 
 namespace transfer {
 namespace {
@@ -57,6 +58,7 @@ void command4Click(FtpWindow& f) {
   if (f.inNetworkMode()) {
     listNetworkFolder(f);
     f.run.listShowsLocal = false;
+    showPlaceInTitle(f);
     return;
   }
   if (!f.inFtpMode()) return;
@@ -99,6 +101,7 @@ void command4Click(FtpWindow& f) {
     if (isSafeRemoteName(name)) f.List1.addItem(name);
   }
   f.run.listShowsLocal = false;
+  showPlaceInTitle(f);
 }
 
 }  // namespace transfer

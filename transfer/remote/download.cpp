@@ -12,6 +12,7 @@
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
 #include "transfer/remote/network_drive.h"
+#include "transfer/remote/progress_text.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_steps.h"
 
@@ -45,6 +46,10 @@ class Download {
     const std::vector<bool> selected = f_.List1.selected;
     entryCount_ = static_cast<int>(entries.size());
     for (int index = 0; index < entryCount_; ++index) {
+      const std::string& name = entries[static_cast<std::size_t>(index)];
+      if (isSelected(selected, index) && !isGoUp(index, name)) countFile(name);
+    }
+    for (int index = 0; index < entryCount_; ++index) {
       if (index < f_.List1.listCount()) f_.List1.listIndex = index;
       position_ = index;
       const std::string& name = entries[static_cast<std::size_t>(index)];
@@ -54,6 +59,7 @@ class Download {
       else
         fetchFile(remotePath, name, "", localFolder);
     }
+    clearFileProgress(f_);
     report_.close(blanks_ == 0 ? ""
                                : platform::signedForm(blanks_) +
                                      " files had blanks in the names and were not copied.");
@@ -81,9 +87,17 @@ class Download {
       report_.fail(shownAs + name, "not a plain file name");
       return;
     }
-    const RequestResult result =
-        runRequest(f_, url_, "GET " + remoteDir + name + " " + localDir + "/" + name, trap(shownAs.empty()));
+    file_.name = shownAs + name;
+    file_.started = f_.steadyNow();
+    const RequestResult result = runRequest(f_, url_, "GET " + remoteDir + name + " " + localDir + "/" + name,
+                                            trap(shownAs.empty(), true));
     report_.settle(result, shownAs + name);
+    ++file_.done;
+  }
+
+  // A file the bar's count takes in: blank names are never fetched.
+  void countFile(const std::string& entry) {
+    if (!entry.ends_with('/') && !hasBlank(entry)) ++file_.total;
   }
 
   void fetchFolder(const std::string& remoteDir, const std::string& entry, const std::string& shownAs,
@@ -107,7 +121,7 @@ class Download {
       return;
     }
     const std::string remoteFolder = remoteChild(remoteDir, entry);
-    const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap(false));
+    const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap(false, false));
     if (listed.end != RequestEnd::Done) return report_.settle(listed, shown);
 
     f_.txtNote.setText(readListing(f_));
@@ -116,6 +130,8 @@ class Download {
       f_.List2.addItem(child);
     // List2 is the next folder's once we step down, so walk a copy.
     const std::vector<std::string> children = f_.List2.items;
+    for (const std::string& child : children)
+      countFile(child);
     for (const std::string& child : children) {
       if (child.ends_with('/'))
         fetchFolder(remoteFolder, child, shown, localDir, level + 1);
@@ -136,18 +152,21 @@ class Download {
 
   // The bar moves in the trap, so it advances while each request is awaited:
   // by the entry's place in the list and, within a file of the list, by its
-  // bytes. Inside a folder it stays at the folder's place.
-  Trap trap(bool byBytes) {
-    return {.onError = [this, byBytes] { moveBar(byBytes); }, .mayRepeat = {}};
+  // bytes. Inside a folder it stays at the folder's place. The bar's text
+  // follows each file.
+  Trap trap(bool byBytes, bool aFile) {
+    return {.onError = [this, byBytes, aFile] { moveBar(byBytes, aFile); }, .mayRepeat = {}};
   }
 
-  void moveBar(bool byBytes) {
+  void moveBar(bool byBytes, bool aFile) {
     const double share = byBytes ? requestShare(f_) : 0;
     f_.ProgressBar1.progress = std::clamp(static_cast<int>((position_ + share) * 100 / entryCount_), 0, 100);
+    if (aFile) showFileProgress(f_, file_);
   }
 
   FtpWindow& f_;
   TransferReport report_;
+  FileProgress file_;
   std::string url_;
   int blanks_ = 0;
   int position_ = 0;
