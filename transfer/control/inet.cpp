@@ -45,14 +45,19 @@ struct Inet::Shared {
   bool busy = false;  // from Execute until the request's outcome is stored
   // Kept as plain text: an exception's message buffer is shared between copies,
   // so each thread makes its own TransferError.
-  std::optional<std::pair<int, std::string>> failure;
+  struct Failure {
+    int number;
+    std::string description;
+    std::string reason;
+  };
+  std::optional<Failure> failure;
   std::string listing;
   std::size_t readPosition = 0;
 
   // Raises the failed request's error once. Called with the mutex held.
   void raisePendingFailure() {
     if (!failure) return;
-    const TransferError error(failure->first, failure->second);
+    const TransferError error(failure->number, failure->description, failure->reason);
     failure.reset();
     throw error;
   }
@@ -206,15 +211,15 @@ void Inet::work() {
       continue;
     }
 
-    std::optional<std::pair<int, std::string>> failure;
+    std::optional<Shared::Failure> failure;
     std::string listing;
     try {
       if (!requests) throw *broken;
       listing = requests->run(std::get<Job>(task));
     } catch (const TransferError& error) {
-      failure.emplace(error.number, error.what());
+      failure = Shared::Failure{error.number, error.what(), error.reason};
     } catch (const std::exception& error) {
-      failure.emplace(kRequestFailed, error.what());
+      failure = Shared::Failure{kRequestFailed, error.what(), {}};
     }
     const int state = failure ? kStateError : kStateResponseCompleted;
     {

@@ -12,22 +12,58 @@ std::size_t appendToText(char* data, std::size_t size, std::size_t count, void* 
   return size * count;
 }
 
+// What a user can act on, from libcurl's code and the server's last reply.
+std::string plainReason(CURLcode code, long reply, bool connected) {
+  if (reply == 452 || reply == 552 || code == CURLE_REMOTE_DISK_FULL) return "the server's disk is full";
+  switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+      return "the host name is not known";
+    case CURLE_COULDNT_CONNECT:
+      return "the host does not answer";
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_FTP_ACCEPT_TIMEOUT:
+      return connected ? "the server stopped answering" : "the host does not answer";
+    case CURLE_LOGIN_DENIED:
+      return "the user name or password was refused";
+    case CURLE_WEIRD_SERVER_REPLY:
+      return "the server's answer is not FTP";
+    case CURLE_REMOTE_ACCESS_DENIED:
+      return "the folder does not exist, or permission was denied";
+    case CURLE_REMOTE_FILE_NOT_FOUND:
+    case CURLE_FTP_COULDNT_RETR_FILE:
+      return "the file does not exist, or permission was denied";
+    case CURLE_UPLOAD_FAILED:
+      return "the server refused the file (permission denied)";
+    case CURLE_PARTIAL_FILE:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+    case CURLE_GOT_NOTHING:
+      return "the connection dropped";
+    case CURLE_ABORTED_BY_CALLBACK:
+      return "stopped";
+    default:
+      return {};
+  }
+}
+
 TransferError failureOf(CURLcode code, const CurlSession& session) {
   const std::string detail = " (" + session.errorText(code) + ").";
+  std::string reason = plainReason(code, session.responseCode(), session.connected());
   switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_CONNECT:
     case CURLE_LOGIN_DENIED:
     case CURLE_WEIRD_SERVER_REPLY:
-      return {kCannotConnect, "Cannot connect to the remote host" + detail};
+      return {kCannotConnect, "Cannot connect to the remote host" + detail, std::move(reason)};
     case CURLE_OPERATION_TIMEDOUT:
     case CURLE_FTP_ACCEPT_TIMEOUT:
-      if (!session.connected()) return {kCannotConnect, "Cannot connect to the remote host" + detail};
-      return {kTimedOut, "The request timed out" + detail};
+      if (!session.connected())
+        return {kCannotConnect, "Cannot connect to the remote host" + detail, std::move(reason)};
+      return {kTimedOut, "The request timed out" + detail, std::move(reason)};
     case CURLE_ABORTED_BY_CALLBACK:
-      return {kRequestFailed, "The request was cancelled."};
+      return {kRequestFailed, "The request was cancelled.", std::move(reason)};
     default:
-      return {kRequestFailed, "The request failed" + detail};
+      return {kRequestFailed, "The request failed" + detail, std::move(reason)};
   }
 }
 
@@ -70,8 +106,10 @@ void Requests::configure(const Job& job) {
 
 TransferError Requests::failure(CURLcode code) const {
   if (code == CURLE_ABORTED_BY_CALLBACK && watchdog_.stalled())
-    return {kTimedOut, "The request timed out (no data moved for " +
-                           std::to_string(watchdog_.stallTime().count()) + " s)."};
+    return {
+        kTimedOut,
+        "The request timed out (no data moved for " + std::to_string(watchdog_.stallTime().count()) + " s).",
+        "the server stopped sending"};
   return failureOf(code, session_);
 }
 

@@ -85,10 +85,12 @@ void command4Click(FtpWindow& f) {
   }
   if (result.end == RequestEnd::Stopped) return;
   if (result.end != RequestEnd::Done) {
+    // After the number, what happened in plain words.
     if (result.error == kCannotConnect) {
       f.host.messageBox(std::to_string(kCannotConnect), MessageButtons::Ok);
-    } else if (result.end == RequestEnd::Failed) {
-      f.host.messageBox("The remote directory could not be listed: " + reasonFor(result.error) + ".",
+      f.host.messageBox("The server cannot be reached: " + reasonFor(result) + ".", MessageButtons::Ok);
+    } else {
+      f.host.messageBox("The remote directory could not be listed: " + reasonFor(result) + ".",
                         MessageButtons::Ok);
     }
     return;

@@ -35,6 +35,10 @@ std::string reasonFor(int errorNumber) {
   }
 }
 
+std::string reasonFor(const RequestResult& result) {
+  return result.reason.empty() ? reasonFor(result.error) : result.reason;
+}
+
 std::string failureReport(int copied, const std::vector<FileFailure>& failures) {
   const int handed = copied + static_cast<int>(failures.size());
   std::string text = std::to_string(copied) + " of " + std::to_string(handed) + " files were copied.";
@@ -67,7 +71,7 @@ void TransferReport::settle(const RequestResult& result, const std::string& name
       return;
     case RequestEnd::Refused:
     case RequestEnd::Failed:
-      fail(name, reasonFor(result.error));
+      fail(name, reasonFor(result));
       if (result.error == kCannotConnect && state_ == State::Going) state_ = State::CannotConnect;
       return;
   }

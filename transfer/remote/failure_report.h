@@ -21,6 +21,8 @@ struct FileFailure {
 
 // A few words for a transfer control error number.
 std::string reasonFor(int errorNumber);
+// The request's own reason in a user's words, else the words for its number.
+std::string reasonFor(const RequestResult& result);
 
 // "C of H files were copied." then the names and reasons, one a line, the
 // first 20 of them.

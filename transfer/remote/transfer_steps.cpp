@@ -45,7 +45,7 @@ RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string
   bool sent = false;
   int repeats = 0;
   while (true) {
-    if (!sent && f.run.stopRequested) return {RequestEnd::Stopped, 0};
+    if (!sent && f.run.stopRequested) return {RequestEnd::Stopped, 0, {}};
     try {
       if (!sent) {
         f.Inet1->Execute(url, operation);
@@ -53,17 +53,18 @@ RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string
       }
       // Raises the busy signal while the request runs, then its failure.
       f.Inet1->GetChunk(0, kText);
-      return {RequestEnd::Done, 0};
+      return {RequestEnd::Done, 0, {}};
     } catch (const TransferError& error) {
       if (trap.onError) trap.onError();
       if (error.number == kStillExecuting) {
         Hold(f, 1);
         continue;
       }
-      if (error.number == kBadUrl) return {RequestEnd::BadUrl, error.number};
-      if (f.run.stopRequested) return {RequestEnd::Stopped, error.number};
-      if (repeats == kMaxRepeats) return {RequestEnd::Failed, error.number};
-      if (trap.mayRepeat && !trap.mayRepeat(error.number)) return {RequestEnd::Refused, error.number};
+      if (error.number == kBadUrl) return {RequestEnd::BadUrl, error.number, error.reason};
+      if (f.run.stopRequested) return {RequestEnd::Stopped, error.number, error.reason};
+      if (repeats == kMaxRepeats) return {RequestEnd::Failed, error.number, error.reason};
+      if (trap.mayRepeat && !trap.mayRepeat(error.number))
+        return {RequestEnd::Refused, error.number, error.reason};
       ++repeats;
       sent = false;
       // The failed request's own end event must not cut the wait short.

@@ -45,7 +45,8 @@ enum class RequestEnd {
 
 struct RequestResult {
   RequestEnd end = RequestEnd::Done;
-  int error = 0;  // the last error number, 0 when done
+  int error = 0;       // the last error number, 0 when done
+  std::string reason;  // the last error in a user's words; may be empty
 };
 
 // Hands the operation to the control and waits until the request has ended.

@@ -116,7 +116,7 @@ TEST_F(BrowseTest, LeavesOutNamesThatAreNoPlainNames) {
   EXPECT_EQ(f.List1.items.front(), kGoUp);
 }
 
-enum class Fault { FolderGone, ServerStopped };
+enum class Fault { FolderGone, ServerStopped, WrongPassword };
 
 struct FailureCase {
   std::string name;
@@ -139,6 +139,7 @@ TEST_P(BrowseFailureTest, EndsTheClickAfterAskingWithinItsBound) {
   f.run.listShowsLocal = true;
   if (row.fault == Fault::FolderGone) fs::remove_all(server_ / "pub");
   if (row.fault == Fault::ServerStopped) ftpServer_->stop();
+  if (row.fault == Fault::WrongPassword) f.settings.password = "not the password";
   host.answers.assign(row.answers.begin(), row.answers.end());
 
   browseFrom("pub/");
@@ -160,18 +161,32 @@ TEST_P(BrowseFailureTest, EndsTheClickAfterAskingWithinItsBound) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, BrowseFailureTest,
     ::testing::Values(
-        FailureCase{"CancelEndsAtOnce", Fault::FolderGone, {MessageAnswer::Cancel}, {"Continue?"}},
+        FailureCase{"CancelEndsAtOnce",
+                    Fault::FolderGone,
+                    {MessageAnswer::Cancel},
+                    {"Continue?",
+                     "The remote directory could not be listed: the folder does not exist, or permission was "
+                     "denied."}},
         FailureCase{"OkRepeatsThenCancel",
                     Fault::FolderGone,
                     {MessageAnswer::Ok, MessageAnswer::Cancel},
-                    {"Continue?", "Continue?"}},
-        FailureCase{
-            "OkThreeTimesThenGivesUp",
-            Fault::FolderGone,
-            {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok},
-            {"Continue?", "Continue?", "Continue?",
-             "The remote directory could not be listed: refused by the server or the connection broke."}},
-        FailureCase{"CannotConnectEndsAtOnce", Fault::ServerStopped, {}, {"35754"}}),
+                    {"Continue?", "Continue?",
+                     "The remote directory could not be listed: the folder does not exist, or permission was "
+                     "denied."}},
+        FailureCase{"OkThreeTimesThenGivesUp",
+                    Fault::FolderGone,
+                    {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok},
+                    {"Continue?", "Continue?", "Continue?",
+                     "The remote directory could not be listed: the folder does not exist, or permission was "
+                     "denied."}},
+        FailureCase{"CannotConnectEndsAtOnce",
+                    Fault::ServerStopped,
+                    {},
+                    {"35754", "The server cannot be reached: the host does not answer."}},
+        FailureCase{"WrongPasswordIsToldAsSuch",
+                    Fault::WrongPassword,
+                    {},
+                    {"35754", "The server cannot be reached: the user name or password was refused."}}),
     testing_support::RowName());
 
 }  // namespace

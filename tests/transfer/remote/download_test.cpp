@@ -211,11 +211,11 @@ TEST_P(DownloadFailureTest, ReportsTheFileInPlaceOfTheClosingMessageAndGoesOn) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, DownloadFailureTest,
     ::testing::Values(FailureCase{"RemovedOnServer", Fault::RemovedOnServer,
-                                  "b.txt: refused by the server or the connection broke"},
+                                  "b.txt: the file does not exist, or permission was denied"},
                       FailureCase{"LocalNameIsAFolder", Fault::LocalNameIsAFolder,
                                   "b.txt: the local file cannot be read or written"},
                       FailureCase{"OnlyTheFailingFileSelected", Fault::RemovedOnServer,
-                                  "b.txt: refused by the server or the connection broke", true}),
+                                  "b.txt: the file does not exist, or permission was denied", true}),
     testing_support::RowName());
 
 TEST_F(DownloadTest, AServerThatGoesAwayMidBatchEndsTheClickAfterBoundedRepeats) {
@@ -234,7 +234,7 @@ TEST_F(DownloadTest, AServerThatGoesAwayMidBatchEndsTheClickAfterBoundedRepeats)
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
   EXPECT_EQ(host.messages,
             (Names{"35754", "2 of 6 files were copied.\nThese files were not copied:\n" + listed[2] +
-                                ": cannot connect to the server\n" + listed[3] + ": not tried\n" + listed[4] +
+                                ": the host does not answer\n" + listed[3] + ": not tried\n" + listed[4] +
                                 ": not tried\n" + listed[5] + ": not tried"}));
   EXPECT_EQ(namesIn(local_), (Names{std::min(listed[0], listed[1]), std::max(listed[0], listed[1])}));
   expectIdleWindow();

@@ -131,9 +131,9 @@ TEST_P(UploadFailureTest, ReportsTheFileInPlaceOfTheClosingMessageAndGoesOn) {
 INSTANTIATE_TEST_SUITE_P(Faults, UploadFailureTest,
                          ::testing::Values(FailureCase{"LocalFileGone", Fault::LocalFileGone,
                                                        "b.txt: the local file cannot be read or written", 0},
-                                           FailureCase{"RemoteNameIsAFolder", Fault::RemoteNameIsAFolder,
-                                                       "b.txt: refused by the server or the connection broke",
-                                                       4}),
+                                           FailureCase{
+                                               "RemoteNameIsAFolder", Fault::RemoteNameIsAFolder,
+                                               "b.txt: the server refused the file (permission denied)", 4}),
                          testing_support::RowName());
 
 }  // namespace
