@@ -68,7 +68,10 @@ class Control {
   bool visible = true;
   bool enabled = true;
 
-  // Labels and buttons.
+  // Shown when the pointer rests on the control; empty for none.
+  std::string toolTip;
+
+  // Labels and buttons; a progress bar's text over the bar, empty for none.
   std::string caption;
   FontSpec font;
   Alignment alignment = Alignment::Left;
@@ -121,6 +124,10 @@ class Control {
   std::function<void()> onClick;
   // Text boxes, combo boxes, drive lists and folder trees: the text changed.
   std::function<void()> onChange;
+  // List boxes: a double click on an entry, or Enter, opens the current entry;
+  // Backspace goes back.
+  std::function<void()> onOpenEntry;
+  std::function<void()> onGoBack;
 
   // What a person can click: a hidden or disabled control ignores it.
   void click() {

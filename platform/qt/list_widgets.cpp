@@ -3,6 +3,7 @@
 
 #include <QAbstractListModel>
 #include <QItemSelection>
+#include <QKeyEvent>
 #include <QListView>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
@@ -73,6 +74,15 @@ class ListBoxWidget final : public Bound<QListView> {
       if (!syncing_ && control_.multiSelect) readSelection();
     });
     connect(this, &QAbstractItemView::clicked, this, [this] { clickControl(); });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] { raise(control_.onOpenEntry); });
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && control_.onOpenEntry)
+      return raise(control_.onOpenEntry);
+    if (event->key() == Qt::Key_Backspace && control_.onGoBack) return raise(control_.onGoBack);
+    QListView::keyPressEvent(event);
   }
 
   void refresh() override {
@@ -104,6 +114,12 @@ class ListBoxWidget final : public Bound<QListView> {
   }
 
  private:
+  void raise(const std::function<void()>& handler) {
+    if (!handler || !control_.enabled) return;
+    handler();
+    reportEvent();
+  }
+
   int count() const { return entries_->rowCount(); }
   int currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
 

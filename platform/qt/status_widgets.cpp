@@ -26,7 +26,19 @@ class ProgressBarWidget final : public Bound<QProgressBar> {
     if (minimum() != low || maximum() != high) setRange(low, high);
     const int value = std::clamp(control_.progress, low, high);
     if (this->value() != value) setValue(value);
+    const QString caption = QString::fromStdString(control_.caption);
+    if (isTextVisible() != !caption.isEmpty()) setTextVisible(!caption.isEmpty());
+    if (shownText_ != caption) {
+      shownText_ = caption;
+      update();
+    }
   }
+
+  // The caption as it stands: Qt's format would read "%p" in a file name.
+  QString text() const override { return shownText_; }
+
+ private:
+  QString shownText_;
 };
 
 // Never shown: the widget only carries the timer, so it lives and dies with

@@ -65,13 +65,19 @@ void CurlSession::closeConnection() {
   open();
 }
 
-CURLcode CurlSession::perform() {
+CURLcode CurlSession::perform(const std::atomic<bool>& stop) {
   errorBuffer_[0] = '\0';
   if (curl_multi_add_handle(multi_, handle_) != CURLM_OK) return CURLE_FAILED_INIT;
   int running = 1;
   int idleRounds = 0;
   CURLMcode driven = CURLM_OK;
+  bool stopped = false;
   while (driven == CURLM_OK) {
+    // Checked here too, as libcurl calls the progress callback only in some phases.
+    if (stop.load()) {
+      stopped = true;
+      break;
+    }
     driven = curl_multi_perform(multi_, &running);
     if (driven != CURLM_OK || running == 0) break;
     // With no socket to wait on, the first retry is immediate and later ones
@@ -88,6 +94,7 @@ CURLcode CurlSession::perform() {
   while (const CURLMsg* message = curl_multi_info_read(multi_, &queued)) {
     if (message->msg == CURLMSG_DONE && message->easy_handle == handle_) result = message->data.result;
   }
+  if (stopped) result = CURLE_ABORTED_BY_CALLBACK;
   curl_multi_remove_handle(multi_, handle_);
   return result;
 }

@@ -7,6 +7,7 @@
 
 #include <curl/curl.h>
 
+#include <atomic>
 #include <string>
 #include <type_traits>
 
@@ -35,7 +36,9 @@ class CurlSession {
   }
   void set(CURLoption option, const std::string& text) { set(option, text.c_str()); }
 
-  CURLcode perform();
+  // Ends with CURLE_ABORTED_BY_CALLBACK soon after `stop` turns true, in
+  // whatever phase the request is.
+  CURLcode perform(const std::atomic<bool>& stop);
   CURL* handle() const { return handle_; }
   long responseCode() const;
   bool connected() const;        // whether the request got as far as a TCP connection

@@ -45,7 +45,12 @@ struct Inet::Shared {
   bool busy = false;  // from Execute until the request's outcome is stored
   // Kept as plain text: an exception's message buffer is shared between copies,
   // so each thread makes its own TransferError.
-  std::optional<std::pair<int, std::string>> failure;
+  struct Failure {
+    int number;
+    std::string description;
+    std::string reason;
+  };
+  std::optional<Failure> failure;
   std::string listing;
   std::string serverPath;
   std::size_t readPosition = 0;
@@ -55,14 +60,14 @@ struct Inet::Shared {
   // Raises the failed request's error once. Called with the mutex held.
   void raisePendingFailure() {
     if (!failure) return;
-    const TransferError error(failure->first, failure->second);
+    const TransferError error(failure->number, failure->description, failure->reason);
     failure.reset();
     throw error;
   }
   std::string lastUrl;
   std::chrono::seconds connectTimeout{15};
   std::chrono::seconds stallTimeout{30};
-  std::atomic<bool> cancel{false};  // read by libcurl's progress callback, without the mutex
+  std::atomic<bool> cancel{false};  // read while a request runs, without the mutex
   ByteCounts counts;                // likewise written there
 };
 
@@ -123,6 +128,7 @@ void Inet::Execute(const std::string& url, const std::string& operation) {
   s.lastUrl = target;
   s.refused.reset();
   s.busy = true;
+  s.cancel = false;
   s.counts.moved = 0;
   s.counts.expected = 0;
   s.listing.clear();
@@ -165,6 +171,11 @@ long long Inet::BytesToTransfer() const {
 std::string Inet::ServerPath() const {
   std::lock_guard lock(shared_->mutex);
   return shared_->busy ? std::string() : shared_->serverPath;
+}
+
+void Inet::Cancel() {
+  std::lock_guard lock(shared_->mutex);
+  if (shared_->busy) shared_->cancel = true;
 }
 
 bool Inet::StillExecuting() const {
@@ -221,15 +232,15 @@ void Inet::work() {
       continue;
     }
 
-    std::optional<std::pair<int, std::string>> failure;
+    std::optional<Shared::Failure> failure;
     RequestOutcome outcome;
     try {
       if (!requests) throw *broken;
       outcome = requests->run(std::get<Job>(task));
     } catch (const TransferError& error) {
-      failure.emplace(error.number, error.what());
+      failure = Shared::Failure{error.number, error.what(), error.reason};
     } catch (const std::exception& error) {
-      failure.emplace(kRequestFailed, error.what());
+      failure = Shared::Failure{kRequestFailed, error.what(), {}};
     }
     const int state = failure ? kStateError : kStateResponseCompleted;
     {

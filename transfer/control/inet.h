@@ -65,6 +65,11 @@ class Inet {
   // that has ended; empty when the server did not tell. Two paths that reach
   // one folder through a link read the same on servers that resolve links.
   std::string ServerPath() const;
+  // Ends the running request at once (within a few milliseconds on a local
+  // network), as a failure; a download's partial file is removed and an older
+  // file of its name kept. Nothing when no request runs; the next Execute
+  // starts afresh.
+  void Cancel();
 
   // The bytes the running (or last) request has moved so far, and all it
   // will move: 0 until known, for a listing, and for a server that does not

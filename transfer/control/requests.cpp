@@ -41,26 +41,71 @@ std::string hostOf(const std::string& url) {
   return host;
 }
 
+// What a user can act on, from libcurl's code and the server's last reply.
+std::string plainReason(CURLcode code, long reply, bool connected) {
+  if (reply == 452 || reply == 552 || code == CURLE_REMOTE_DISK_FULL) return "the server's disk is full";
+  switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+      return "the host name is not known";
+    case CURLE_COULDNT_CONNECT:
+      return "the host does not answer";
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_FTP_ACCEPT_TIMEOUT:
+      return connected ? "the server stopped answering" : "the host does not answer";
+    case CURLE_LOGIN_DENIED:
+      return "the user name or password was refused";
+    case CURLE_WEIRD_SERVER_REPLY:
+      return "the server's answer is not FTP";
+    case CURLE_REMOTE_ACCESS_DENIED:
+      return "the folder does not exist, or permission was denied";
+    case CURLE_REMOTE_FILE_NOT_FOUND:
+    case CURLE_FTP_COULDNT_RETR_FILE:
+      return "the file does not exist, or permission was denied";
+    case CURLE_UPLOAD_FAILED:
+      return "the server refused the file (permission denied)";
+    case CURLE_PARTIAL_FILE:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+    case CURLE_GOT_NOTHING:
+      return "the connection dropped";
+    case CURLE_ABORTED_BY_CALLBACK:
+      return "stopped";
+    case CURLE_USE_SSL_FAILED:
+      return "the server does not offer encryption";
+    case CURLE_PEER_FAILED_VERIFICATION:
+      return "the server's certificate is not trusted";
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+      return "the server's certificate has changed";
+    case CURLE_SSL_CONNECT_ERROR:
+      return "the encrypted connection could not be set up";
+    default:
+      return {};
+  }
+}
+
 TransferError failureOf(CURLcode code, const CurlSession& session) {
   const std::string detail = " (" + session.errorText(code) + ").";
+  std::string reason = plainReason(code, session.responseCode(), session.connected());
   switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_CONNECT:
     case CURLE_LOGIN_DENIED:
     case CURLE_WEIRD_SERVER_REPLY:
-      return {kCannotConnect, "Cannot connect to the remote host" + detail};
+      return {kCannotConnect, "Cannot connect to the remote host" + detail, std::move(reason)};
     case CURLE_USE_SSL_FAILED:
       return {kCannotConnect,
               "Cannot connect to the remote host (it does not offer encryption, which the ftpes:// "
-              "address requires)."};
+              "address requires).",
+              "the server does not offer encryption"};
     case CURLE_OPERATION_TIMEDOUT:
     case CURLE_FTP_ACCEPT_TIMEOUT:
-      if (!session.connected()) return {kCannotConnect, "Cannot connect to the remote host" + detail};
-      return {kTimedOut, "The request timed out" + detail};
+      if (!session.connected())
+        return {kCannotConnect, "Cannot connect to the remote host" + detail, std::move(reason)};
+      return {kTimedOut, "The request timed out" + detail, std::move(reason)};
     case CURLE_ABORTED_BY_CALLBACK:
-      return {kRequestFailed, "The request was cancelled."};
+      return {kRequestFailed, "The request was cancelled.", std::move(reason)};
     default:
-      return {kRequestFailed, "The request failed" + detail};
+      return {kRequestFailed, "The request failed" + detail, std::move(reason)};
   }
 }
 
@@ -141,7 +186,7 @@ void Requests::configure(const Job& job) {
 CURLcode Requests::perform(const Job& job) {
   refused_.reset();
   capture_.clear();
-  const CURLcode code = session_.perform();
+  const CURLcode code = session_.perform(cancel_);
   // Data connections are protected exactly when the control connection is.
   // A request on the kept control connection that opened no connection at
   // all shook no hands: it was as protected as the one before.
@@ -160,13 +205,17 @@ CURLcode Requests::perform(const Job& job) {
 
 TransferError Requests::failure(CURLcode code) const {
   if (refused_)
-    return {kCannotConnect, refused_->changed
-                                ? "Cannot connect to the remote host (its certificate has changed since "
-                                  "it was trusted)."
-                                : "Cannot connect to the remote host (its certificate is not trusted)."};
+    return {kCannotConnect,
+            refused_->changed ? "Cannot connect to the remote host (its certificate has changed since it was "
+                                "trusted)."
+                              : "Cannot connect to the remote host (its certificate is not trusted).",
+            refused_->changed ? "the server's certificate has changed"
+                              : "the server's certificate is not trusted"};
   if (code == CURLE_ABORTED_BY_CALLBACK && watchdog_.stalled())
-    return {kTimedOut, "The request timed out (no data moved for " +
-                           std::to_string(watchdog_.stallTime().count()) + " s)."};
+    return {
+        kTimedOut,
+        "The request timed out (no data moved for " + std::to_string(watchdog_.stallTime().count()) + " s).",
+        "the server stopped sending"};
   return failureOf(code, session_);
 }
 
@@ -230,7 +279,7 @@ bool Requests::changesInto(const Job& job, const std::string& name) {
   }
   configure(probe);
   session_.set(CURLOPT_NOBODY, 1L);
-  const CURLcode code = session_.perform();
+  const CURLcode code = perform(probe);
   if (code == CURLE_OK) return true;
   if (code == CURLE_REMOTE_ACCESS_DENIED) return false;
   throw failure(code);

@@ -45,7 +45,7 @@ struct RequestOutcome {
 class Requests {
  public:
   Requests(CurlSession& session, const std::atomic<bool>& cancel, ByteCounts& counts)
-      : session_(session), watchdog_(session, cancel, counts) {}
+      : session_(session), cancel_(cancel), watchdog_(session, cancel, counts) {}
 
   // Only a DIR fills the outcome.
   RequestOutcome run(const Job& job);
@@ -77,6 +77,7 @@ class Requests {
   void upload(const Job& job);
 
   CurlSession& session_;
+  const std::atomic<bool>& cancel_;
   Watchdog watchdog_;
   CertificateCapture capture_;
   std::optional<RefusedCertificate> refused_;

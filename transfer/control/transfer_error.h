@@ -18,9 +18,12 @@ constexpr int kTimedOut = 35761;         // no answer or no progress within the 
 constexpr int kStillExecuting = 35764;   // Execute or GetChunk while a request still runs
 
 struct TransferError : std::runtime_error {
-  TransferError(int errorNumber, const std::string& description)
-      : std::runtime_error(description), number(errorNumber) {}
+  TransferError(int errorNumber, const std::string& description, std::string why = {})
+      : std::runtime_error(description), number(errorNumber), reason(std::move(why)) {}
   int number;
+  // What went wrong in a user's words ("the user name or password was
+  // refused"); empty where the number says all there is.
+  std::string reason;
 };
 
 }  // namespace transfer

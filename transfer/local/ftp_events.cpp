@@ -12,6 +12,8 @@
 #include "transfer/remote/browse.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/download.h"
+#include "transfer/remote/list_keys.h"
+#include "transfer/remote/stop_run.h"
 #include "transfer/remote/upload.h"
 #include "transfer/remote/user_settings.h"
 
@@ -21,9 +23,15 @@ void connectFtpEvents(FTP& f, ChangeFolder& folderDialog, UserSettings& settings
   f.Command7.onClick = [&f, &folderDialog] { command7Click(f, folderDialog); };
   f.Command8.onClick = [&f] { listLocalFiles(f); };
   f.Command4.onClick = [&f] { command4Click(f); };
+  f.List1.onOpenEntry = [&f] { openCurrentEntry(f); };
+  f.List1.onGoBack = [&f] { goUpOneLevel(f); };
   f.Command1.onClick = [&f] { command1Click(f); };
   f.Command3.onClick = [&f] { command3Click(f); };
-  f.onEscape = [&f] { f.run.stopRequested = true; };
+  f.onEscape = [&f] { stopRun(f); };
+  f.onQueryUnload = [&f] {
+    closeWindow(f);
+    return true;
+  };
   f.Timer1.onTimer = [&f] { f.Timer1.interval = 0; };
   // A finished request ends a Hold at once, so transfers pace themselves.
   f.Inet1->StateChanged = [&f](int state) {
@@ -39,8 +47,7 @@ void connectFtpEvents(FTP& f, ChangeFolder& folderDialog, UserSettings& settings
 }
 
 void endProgram(FTP& f) {
-  f.run.ending = true;
-  f.run.stopRequested = true;
+  endRun(f);
   if (!saveFilters(f)) {
     f.host.messageBox("The filter list could not be saved to " + filterFilePath(f).string() + ".",
                       platform::MessageButtons::Ok);
@@ -50,6 +57,13 @@ void endProgram(FTP& f) {
   } catch (const std::exception&) {
     // Leaving: nothing to report.
   }
+  f.host.endProgram();
+}
+
+void closeWindow(FTP& f) {
+  // The program ends once the handler under way returns; it must not go on
+  // to the next file meanwhile.
+  endRun(f);
   f.host.endProgram();
 }
 

@@ -15,4 +15,10 @@ void connectFtpEvents(FTP& f, ChangeFolder& folderDialog, UserSettings& settings
 // goodbye to the server and ends the program.
 void endProgram(FTP& f);
 
+// The desktop closes the window (its close button, the window menu, a
+// log-out): a transfer under way is abandoned at once, its partial file
+// removed, and the program ends; the filters are not saved and no QUIT is
+// sent.
+void closeWindow(FTP& f);
+
 }  // namespace transfer

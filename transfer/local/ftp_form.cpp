@@ -2,6 +2,8 @@
 #include "transfer/local/ftp.h"
 
 #include "shared/help/help_menu.h"
+#include "transfer/remote/progress_text.h"
+#include "transfer/remote/window_title.h"
 
 namespace transfer {
 namespace {
@@ -31,7 +33,7 @@ FTP::FTP(platform::Host& host_, Inet& inet, const std::filesystem::path& assetFo
   };
   for (auto [control, place] : places)
     control->geometry = place;
-  caption = "Quillmere - An Internet File Transfer Tool";
+  caption = kDesignTitle;
   clientWidth = 6195;
   clientHeight = 7170;
   height = clientHeight + kCaptionAndMenuTwips;
@@ -76,6 +78,7 @@ FTP::FTP(platform::Host& host_, Inet& inet, const std::filesystem::path& assetFo
   Combo1.accessibleName = "File type filter";
   Picture1.accessibleName = "Quillmere";
   ProgressBar1.accessibleName = "Transfer progress";
+  ProgressBar1.toolTip = kEscStops;
   Timer1.enabled = false;
   for (Control* hidden : {&List2, &Text2, &Text3, &txtNote})
     hidden->visible = false;

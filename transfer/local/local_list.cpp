@@ -7,6 +7,7 @@
 #include "transfer/local/change_folder.h"
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/plain_files.h"
+#include "transfer/remote/window_title.h"
 
 namespace transfer {
 namespace {
@@ -33,6 +34,7 @@ void listLocalFiles(FTP& f) {
     if (!tryListing(f)) f.List1.clearItems();
   }
   f.run.listShowsLocal = true;
+  showPlaceInTitle(f);
 }
 
 void command7Click(FTP& f, ChangeFolder& folderDialog) {

@@ -9,6 +9,7 @@
 #include "transfer/remote/network_drive.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_steps.h"
+#include "transfer/remote/window_title.h"
 
 namespace transfer {
 namespace {
@@ -57,6 +58,7 @@ void command4Click(FtpWindow& f) {
   if (f.inNetworkMode()) {
     listNetworkFolder(f);
     f.run.listShowsLocal = false;
+    showPlaceInTitle(f);
     return;
   }
   if (!f.inFtpMode()) return;
@@ -76,6 +78,7 @@ void command4Click(FtpWindow& f) {
   const std::string path = f.remote.remotePathParts[static_cast<std::size_t>(f.remote.remoteDepth)];
   f.Text2.setText(path);
   const TransferButtonsOff buttonsOff(f);
+  beginRun(f);
   prepareControl(f);
   const std::string address = transferAddress(f);
   f.remote.connectUrl = address + path;
@@ -87,11 +90,14 @@ void command4Click(FtpWindow& f) {
     f.host.messageBox("Bad URL " + addressForMessages(f) + path, MessageButtons::Ok);
     return;
   }
+  if (result.end == RequestEnd::Stopped) return;
   if (result.end != RequestEnd::Done) {
+    // After the number, what happened in plain words.
     if (result.error == kCannotConnect) {
       f.host.messageBox(std::to_string(kCannotConnect), MessageButtons::Ok);
-    } else if (result.end == RequestEnd::Failed) {
-      f.host.messageBox("The remote directory could not be listed: " + reasonFor(result.error) + ".",
+      f.host.messageBox("The server cannot be reached: " + reasonFor(result) + ".", MessageButtons::Ok);
+    } else {
+      f.host.messageBox("The remote directory could not be listed: " + reasonFor(result) + ".",
                         MessageButtons::Ok);
     }
     return;
@@ -104,6 +110,7 @@ void command4Click(FtpWindow& f) {
     if (isSafeRemoteName(name)) f.List1.addItem(name);
   }
   f.run.listShowsLocal = false;
+  showPlaceInTitle(f);
 }
 
 }  // namespace transfer

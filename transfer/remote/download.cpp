@@ -14,6 +14,7 @@
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
 #include "transfer/remote/network_drive.h"
+#include "transfer/remote/progress_text.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_steps.h"
 
@@ -47,74 +48,86 @@ class Download {
     const std::vector<bool> selected = f_.List1.selected;
     entryCount_ = static_cast<int>(entries.size());
     for (int index = 0; index < entryCount_; ++index) {
+      const std::string& name = entries[static_cast<std::size_t>(index)];
+      if (isSelected(selected, index) && !isGoUp(index, name)) countFile(name);
+    }
+    for (int index = 0; index < entryCount_; ++index) {
       if (index < f_.List1.listCount()) f_.List1.listIndex = index;
       position_ = index;
       const std::string& name = entries[static_cast<std::size_t>(index)];
       if (!isSelected(selected, index) || isGoUp(index, name)) continue;
-      if (stopHere()) return;
-      const bool goOn = name.ends_with('/') ? fetchFolder(remotePath, name, "", localFolder, 1)
-                                            : fetchFile(remotePath, name, "", localFolder);
-      if (!goOn) return;
+      if (name.ends_with('/'))
+        fetchFolder(remotePath, name, "", localFolder, 1);
+      else
+        fetchFile(remotePath, name, "", localFolder);
     }
-
-    report_.close(blanks_ == 0 ? "Operation Complete."
+    clearFileProgress(f_);
+    report_.close(blanks_ == 0 ? ""
                                : platform::signedForm(blanks_) +
                                      " files had blanks in the names and were not copied.");
   }
 
  private:
-  // True, its messages shown, once Esc was pressed: the file that was
-  // running when it came has ended by now.
-  bool stopHere() {
-    if (!f_.run.stopRequested) return false;
-    report_.stopped();
-    return true;
-  }
-
   // "... go up" heads the list below the start directory; it names no file.
   bool isGoUp(int index, const std::string& name) const {
     return index == 0 && f_.remote.remoteDepth != 0 && name == kGoUp;
   }
 
-  // Each returns false when the click ends. `shownAs` is the folder path the
-  // user knows the entry by, empty at the top.
-  bool fetchFile(const std::string& remoteDir, const std::string& name, const std::string& shownAs,
+  // `shownAs` is the folder path the user knows the entry by, empty at the
+  // top. Once the run has ended, what is left is recorded as not tried.
+  void fetchFile(const std::string& remoteDir, const std::string& name, const std::string& shownAs,
                  const std::string& localDir) {
     if (hasBlank(name)) {
       ++blanks_;
-      return true;
+      return;
+    }
+    if (!report_.goingOn()) {
+      if (!report_.endsAtOnce()) report_.notTried(shownAs + name);
+      return;
     }
     if (!isSafeRemoteName(name) || name.ends_with('/')) {
       report_.fail(shownAs + name, "not a plain file name");
-      return true;
+      return;
     }
-    const RequestResult result =
-        runRequest(f_, url_, "GET " + remoteDir + name + " " + localDir + "/" + name, trap(shownAs.empty()));
-    return report_.settle(result, shownAs + name);
+    file_.name = shownAs + name;
+    file_.started = f_.steadyNow();
+    const RequestResult result = runRequest(f_, url_, "GET " + remoteDir + name + " " + localDir + "/" + name,
+                                            trap(shownAs.empty(), true));
+    report_.settle(result, shownAs + name);
+    ++file_.done;
   }
 
-  bool fetchFolder(const std::string& remoteDir, const std::string& entry, const std::string& shownAs,
+  // A file the bar's count takes in: blank names are never fetched.
+  void countFile(const std::string& entry) {
+    if (!entry.ends_with('/') && !hasBlank(entry)) ++file_.total;
+  }
+
+  void fetchFolder(const std::string& remoteDir, const std::string& entry, const std::string& shownAs,
                    const fs::path& localParent, int level) {
     const std::string shown = shownAs + entry;
+    if (!report_.goingOn()) {
+      if (!report_.endsAtOnce()) report_.notTried(shown);
+      return;
+    }
     if (!isSafeRemoteName(entry)) {
       report_.fail(shown, "not a plain folder name");
-      return true;
+      return;
     }
     if (level > kMaxFolderLevels) {
       report_.fail(shown, "more than " + std::to_string(kMaxFolderLevels) + " levels deep");
-      return true;
+      return;
     }
     const std::string remoteFolder = remoteChild(remoteDir, entry);
-    const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap(false));
+    const RequestResult listed = runRequest(f_, url_, "DIR " + remoteFolder, trap(false, false));
     if (listed.end != RequestEnd::Done) return report_.settle(listed, shown);
     if (const std::string first = enteredAs(f_.Inet1->ServerPath(), shown); first != shown) {
       report_.fail(shown, "the same server folder as " + printableName(first) + ", copied once");
-      return true;
+      return;
     }
     const fs::path localDir = localParent / entry.substr(0, entry.size() - 1);
     if (!makeLocalFolder(localDir)) {
       report_.fail(shown, "the local folder cannot be made");
-      return true;
+      return;
     }
 
     f_.txtNote.setText(readListing(f_));
@@ -123,13 +136,14 @@ class Download {
       f_.List2.addItem(child);
     // List2 is the next folder's once we step down, so walk a copy.
     const std::vector<std::string> children = f_.List2.items;
+    for (const std::string& child : children)
+      countFile(child);
     for (const std::string& child : children) {
-      if (stopHere()) return false;
-      const bool goOn = child.ends_with('/') ? fetchFolder(remoteFolder, child, shown, localDir, level + 1)
-                                             : fetchFile(remoteFolder, child, shown, localDir.string());
-      if (!goOn) return false;
+      if (child.ends_with('/'))
+        fetchFolder(remoteFolder, child, shown, localDir, level + 1);
+      else
+        fetchFile(remoteFolder, child, shown, localDir.string());
     }
-    return true;
   }
 
   // A link to a folder above would have the walk enter the same folders
@@ -153,18 +167,21 @@ class Download {
 
   // The bar moves in the trap, so it advances while each request is awaited:
   // by the entry's place in the list and, within a file of the list, by its
-  // bytes. Inside a folder it stays at the folder's place.
-  Trap trap(bool byBytes) {
-    return {.onError = [this, byBytes] { moveBar(byBytes); }, .mayRepeat = {}};
+  // bytes. Inside a folder it stays at the folder's place. The bar's text
+  // follows each file.
+  Trap trap(bool byBytes, bool aFile) {
+    return {.onError = [this, byBytes, aFile] { moveBar(byBytes, aFile); }, .mayRepeat = {}};
   }
 
-  void moveBar(bool byBytes) {
+  void moveBar(bool byBytes, bool aFile) {
     const double share = byBytes ? requestShare(f_) : 0;
     f_.ProgressBar1.progress = std::clamp(static_cast<int>((position_ + share) * 100 / entryCount_), 0, 100);
+    if (aFile) showFileProgress(f_, file_);
   }
 
   FtpWindow& f_;
   TransferReport report_;
+  FileProgress file_;
   std::string url_;
   int blanks_ = 0;
   int position_ = 0;
@@ -179,7 +196,7 @@ void command1Click(FtpWindow& f) {
   if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToLocal);
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
-  f.run.stopRequested = false;
+  beginRun(f);
   Download(f).run();
 }
 

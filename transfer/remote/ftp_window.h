@@ -9,7 +9,9 @@
 // filter, saved list) in transfer/local/, where `FTP` lays the window out and
 // wires its events.
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,14 +63,17 @@ class FtpWindow : public platform::Form {
   // listShowsLocal, Esc and Exit the stops, and a run reads them.
   struct Run {
     bool listShowsLocal = false;
-    // Esc during a download or upload: the run ends after the current file.
+    // Esc during a listing, download or upload: the file under way is
+    // abandoned and the run ends.
     bool stopRequested = false;
-    // Exit came: a transfer under way stops after its current file, silently.
+    // The program is ending: a run under way stops as for Esc, silently.
     bool ending = false;
   } run;
 
   // The moment a saved list is named after.
   platform::LocalClock localNow = platform::localTimeNow;
+  // The clock a transfer's speed is measured by.
+  std::function<std::chrono::steady_clock::time_point()> steadyNow = std::chrono::steady_clock::now;
 
   Control Label1, txtURLbox, Command6, Label2, Text1, Command7, List1, Command8, Command4, Command1, Command3,
       Command2, Combo1, Picture1, ProgressBar1, List2, Text2, Text3, txtNote, Timer1;

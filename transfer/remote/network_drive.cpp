@@ -49,14 +49,12 @@ void copySelectedFiles(FtpWindow& f, CopyDirection direction) {
   const std::string missingFolder = printableName(isFolder(from) ? to : from);
 
   TransferReport report(f);
-  int count = 0;
   const std::vector<std::string> entries = f.List1.items;
   const std::vector<bool> selected = f.List1.selected;
   for (int index = 0; index < static_cast<int>(entries.size()); ++index) {
     if (index < f.List1.listCount()) f.List1.listIndex = index;
     const std::string& name = entries[static_cast<std::size_t>(index)];
     if (!isSelected(selected, index) || name.ends_with('/')) continue;
-    ++count;
     std::string why;
     if (!foldersThere) {
       report.fail(name, "the folder " + missingFolder + " does not exist");
@@ -64,9 +62,11 @@ void copySelectedFiles(FtpWindow& f, CopyDirection direction) {
       report.fail(name, "not a plain file name");
     } else if (!platform::copyFileReplacing(fs::path(from) / name, fs::path(to) / name, why)) {
       report.fail(name, why);
+    } else {
+      report.arrived();
     }
   }
-  report.close(count > 0 ? "Operation Complete." : "No Files Selected or Copied.");
+  report.close("");
 }
 
 }  // namespace transfer

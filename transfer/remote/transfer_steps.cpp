@@ -49,6 +49,7 @@ RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string
   bool sent = false;
   int repeats = 0;
   while (true) {
+    if (!sent && f.run.stopRequested) return {RequestEnd::Stopped, 0, {}};
     try {
       if (!sent) {
         f.Inet1->Execute(url, operation);
@@ -56,23 +57,25 @@ RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string
       }
       // Raises the busy signal while the request runs, then its failure.
       f.Inet1->GetChunk(0, kText);
-      return {RequestEnd::Done, 0};
+      return {RequestEnd::Done, 0, {}};
     } catch (const TransferError& error) {
       if (trap.onError) trap.onError();
       if (error.number == kStillExecuting) {
         Hold(f, 1);
         continue;
       }
-      if (error.number == kBadUrl) return {RequestEnd::BadUrl, error.number};
+      if (error.number == kBadUrl) return {RequestEnd::BadUrl, error.number, error.reason};
+      if (f.run.stopRequested) return {RequestEnd::Stopped, error.number, error.reason};
       // A certificate is the user's question, asked once: repeating would
       // only ask again.
       if (const auto refused = f.Inet1->RefusedCertificate(); refused && error.number == kCannotConnect) {
-        if (!askToTrust(f, *refused)) return {RequestEnd::Refused, error.number};
+        if (!askToTrust(f, *refused)) return {RequestEnd::Refused, error.number, error.reason};
         sent = false;
         continue;
       }
-      if (repeats == kMaxRepeats) return {RequestEnd::Failed, error.number};
-      if (trap.mayRepeat && !trap.mayRepeat(error.number)) return {RequestEnd::Refused, error.number};
+      if (repeats == kMaxRepeats) return {RequestEnd::Failed, error.number, error.reason};
+      if (trap.mayRepeat && !trap.mayRepeat(error.number))
+        return {RequestEnd::Refused, error.number, error.reason};
       ++repeats;
       sent = false;
       // The failed request's own end event must not cut the wait short.
@@ -113,16 +116,29 @@ bool isSelected(const std::vector<bool>& selected, int index) {
          selected[static_cast<std::size_t>(index)];
 }
 
+void beginRun(FtpWindow& f) {
+  if (!f.run.ending) f.run.stopRequested = false;
+}
+
 TransferButtonsOff::TransferButtonsOff(FtpWindow& f) {
-  for (Control* button : {&f.Command1, &f.Command3, &f.Command4, &f.Command8, &f.Command2}) {
+  for (Control* button :
+       {&f.Command1, &f.Command3, &f.Command4, &f.Command8, &f.Command2, &f.Command6, &f.Command7}) {
     saved_.emplace_back(button, button->enabled);
     button->enabled = false;
+  }
+  // Exit and the picture stay: they end the program, transfer or not.
+  for (MenuItem* item : {&f.mnuItemChangeLocal, &f.mnuItemUserSettings, &f.mnuItemSaveList,
+                         &f.mnuItemUserManual, &f.mnuItemAbout}) {
+    savedItems_.emplace_back(item, item->enabled);
+    item->enabled = false;
   }
 }
 
 TransferButtonsOff::~TransferButtonsOff() {
   for (auto [button, enabled] : saved_)
     button->enabled = enabled;
+  for (auto [item, enabled] : savedItems_)
+    item->enabled = enabled;
 }
 
 }  // namespace transfer

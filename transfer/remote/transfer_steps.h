@@ -40,18 +40,21 @@ enum class RequestEnd {
   BadUrl,   // the control refused the address
   Refused,  // mayRepeat said no
   Failed,   // still failing after kMaxRepeats repeats
+  Stopped,  // Esc or the end of the program came first; nothing of it is kept
 };
 
 struct RequestResult {
   RequestEnd end = RequestEnd::Done;
-  int error = 0;  // the last error number, 0 when done
+  int error = 0;       // the last error number, 0 when done
+  std::string reason;  // the last error in a user's words; may be empty
 };
 
 // Hands the operation to the control and waits until the request has ended.
 // The busy signal waits with Hold(1) and tries again for as long as the
 // request runs (the control's own time-outs end every request); any other
 // error repeats the whole request, one Hold(1) each, at most kMaxRepeats
-// times.
+// times. Once a stop is requested nothing is sent or repeated, and the
+// running request is awaited, which the stop has cancelled.
 [[nodiscard]] RequestResult runRequest(FtpWindow& f, const std::string& url, const std::string& operation,
                                        const Trap& trap);
 
@@ -70,10 +73,16 @@ void ensureLocalFolder(FtpWindow& f);
 // missing at the end read as not selected.
 bool isSelected(const std::vector<bool>& selected, int index);
 
-// Disables the buttons that list or transfer while a transfer runs, and
-// gives them back their state when it ends. The window goes on handling its
-// events during the transfer's waits, so without this a second click could
-// start a transfer inside the first or change the list it walks.
+// A click that runs requests starts without an earlier Esc pending.
+void beginRun(FtpWindow& f);
+
+// Disables, while a transfer runs, the buttons that list or transfer and the
+// buttons and menu items that open a dialog or message box, and gives them
+// back their state when it ends. The window goes on handling its events
+// during the transfer's waits, so without this a second click could start a
+// transfer inside the first or change the list it walks, and a modal dialog
+// would hold the transfer's wait until it closed: the wait runs below the
+// dialog's own event loop.
 class TransferButtonsOff {
  public:
   explicit TransferButtonsOff(FtpWindow& f);
@@ -83,6 +92,7 @@ class TransferButtonsOff {
 
  private:
   std::vector<std::pair<Control*, bool>> saved_;
+  std::vector<std::pair<MenuItem*, bool>> savedItems_;
 };
 
 }  // namespace transfer

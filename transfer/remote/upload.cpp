@@ -9,6 +9,7 @@
 #include "transfer/remote/connection_settings.h"
 #include "transfer/remote/failure_report.h"
 #include "transfer/remote/network_drive.h"
+#include "transfer/remote/progress_text.h"
 #include "transfer/remote/remote_name.h"
 #include "transfer/remote/transfer_steps.h"
 
@@ -19,7 +20,7 @@ void command3Click(FtpWindow& f) {
   if (f.inNetworkMode()) return copySelectedFiles(f, CopyDirection::ToRemote);
   if (!f.inFtpMode()) return;
   const TransferButtonsOff buttonsOff(f);
-  f.run.stopRequested = false;
+  beginRun(f);
   TransferReport report(f);
   int blanks = 0;
   f.remote.connectUrl = transferAddress(f);
@@ -40,6 +41,11 @@ void command3Click(FtpWindow& f) {
   const int lastIndex = static_cast<int>(entries.size()) - 1;
   prepareControl(f);
 
+  FileProgress file;
+  for (int index = 0; index <= lastIndex; ++index) {
+    const std::string& name = entries[static_cast<std::size_t>(index)];
+    if (isSelected(selected, index) && !name.ends_with('/') && !hasBlank(name)) ++file.total;
+  }
   int position = 0;
   // The bar moves in the trap, by the entry's place in the list and within a
   // file by its bytes, and reaches 100 at the last entry; a list of one entry
@@ -47,29 +53,38 @@ void command3Click(FtpWindow& f) {
   const auto moveBar = [&] {
     const double place = lastIndex > 0 ? (position + requestShare(f)) * 100 / lastIndex : 100;
     f.ProgressBar1.progress = std::min(static_cast<int>(place), 100);
+    showFileProgress(f, file);
   };
   const Trap trap{.onError = moveBar, .mayRepeat = {}};
   for (position = 0; position <= lastIndex; ++position) {
     if (position < f.List1.listCount()) f.List1.listIndex = position;
     const std::string& name = entries[static_cast<std::size_t>(position)];
     if (!isSelected(selected, position) || name.ends_with('/')) continue;
-    // Esc ends the run here, after the file that was running when it came.
-    if (f.run.stopRequested) return report.stopped();
     if (hasBlank(name)) {
       ++blanks;
+      continue;
+    }
+    // After Esc or an unreachable server the rest is named, not sent.
+    if (!report.goingOn()) {
+      if (report.endsAtOnce()) return;
+      report.notTried(name);
       continue;
     }
     if (!isSafeRemoteName(name)) {
       report.fail(name, "not a plain file name");
       continue;
     }
+    file.name = name;
+    file.started = f.steadyNow();
     const RequestResult result =
         runRequest(f, url, "PUT " + localFolder + "/" + name + " " + remotePath + name, trap);
-    if (!report.settle(result, name)) return;
+    report.settle(result, name);
+    ++file.done;
   }
+  clearFileProgress(f);
 
   report.close(blanks == 0
-                   ? "Operation Complete."
+                   ? ""
                    : platform::signedForm(blanks) + " files had blanks in their names and were not copied.");
 }
 

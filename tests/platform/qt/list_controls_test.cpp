@@ -209,6 +209,35 @@ TEST_F(ListControlsTest, ClicksInAListBoxReachTheCurrentEntryAndSelectionBeforeT
   }
 }
 
+// The keys and the double click a file list answers, each with the current
+// entry already written when the handler runs; other keys move as ever.
+TEST_F(ListControlsTest, ADoubleClickOrEnterOpensTheCurrentEntryAndBackspaceGoesBack) {
+  auto* list = shown<QListView>(*window, model.list);
+  model.list.items = {"... go up", "pub/", "a.txt"};
+  model.list.multiSelect = true;
+  window->refresh();
+  std::vector<std::string> heard;
+  model.list.onOpenEntry = [&] { heard.push_back("open " + model.list.currentItem()); };
+  model.list.onGoBack = [&] { heard.push_back("back " + model.list.currentItem()); };
+  list->setFocus();
+
+  const QRect pub = list->visualRect(list->model()->index(1, 0));
+  // A double click is a click, then the second press.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, pub.center());
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, pub.center());
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Return);
+  QTest::keyClick(list, Qt::Key_Enter);
+  QTest::keyClick(list, Qt::Key_Backspace);
+  EXPECT_EQ(heard, (std::vector<std::string>{"open pub/", "open a.txt", "open a.txt", "back a.txt"}));
+
+  heard.clear();
+  model.list.enabled = false;
+  window->refresh();
+  QTest::keyClick(list, Qt::Key_Backspace);
+  EXPECT_EQ(heard, std::vector<std::string>{}) << "a disabled list answers nothing";
+}
+
 TEST_F(ListControlsTest, ALongListIsBuiltOnceAndGrowsWithoutARebuild) {
   for (int entry = 0; entry < 100000; ++entry)
     model.list.addItem("file" + std::to_string(entry));
@@ -301,6 +330,28 @@ TEST_F(ListControlsTest, AProgressBarFollowsTheModelWithoutText) {
     EXPECT_EQ(bar->minimum(), row.shownMinimum);
     EXPECT_EQ(bar->maximum(), row.shownMaximum);
     EXPECT_EQ(bar->value(), row.shownValue);
+  }
+}
+
+// A transfer tells its file and speed over the bar and what stops it in the tooltip.
+TEST_F(ListControlsTest, AProgressBarShowsItsCaptionAsItStandsAndItsToolTip) {
+  auto* bar = shown<QProgressBar>(*window, model.progress);
+  const struct {
+    const char* caption;
+    const char* toolTip;
+  } rows[] = {
+      {"1 of 3: 42%, 1.5 MB/s", "Esc stops the transfer."},
+      {"100%p %v of %m", "100%p.bin"},  // Qt's format would replace these
+      {"", ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.caption);
+    model.progress.caption = row.caption;
+    model.progress.toolTip = row.toolTip;
+    window->refresh();
+    EXPECT_EQ(bar->isTextVisible(), *row.caption != '\0');
+    EXPECT_EQ(bar->text().toStdString(), row.caption);
+    EXPECT_EQ(bar->toolTip().toStdString(), row.toolTip);
   }
 }
 

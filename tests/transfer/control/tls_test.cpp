@@ -227,7 +227,8 @@ TEST_F(TlsTest, DownloadAndUploadOverTlsAreByteForByte) {
   ASSERT_EQ(run(address("ftpes://"), "PUT " + (local_ / "a.bin").string() + " back.bin"),
             kStateResponseCompleted)
       << message_;
-  EXPECT_EQ(bytesOf(root_ / "back.bin"), sample_);
+  ASSERT_TRUE(server_->awaitOutput("received back.bin", kWait));
+  EXPECT_TRUE(bytesOf(root_ / "back.bin") == sample_) << bytesOf(root_ / "back.bin").size() << " bytes";
   EXPECT_TRUE(inet_->Encrypted());
 }
 

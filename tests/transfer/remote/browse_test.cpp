@@ -31,6 +31,8 @@ class BrowseTest : public RemoteFtpTest {
     EXPECT_EQ(f.Text2.text(), path);
     EXPECT_EQ(f.remote.connectUrl, "ftp://tester:p@ss:word@127.0.0.1" + path);
     EXPECT_EQ(!f.List1.items.empty() && f.List1.items.front() == kGoUp, depth != 0) << "the go-up entry";
+    EXPECT_EQ(f.caption,
+              "Quillmere - An Internet File Transfer Tool - ftp://127.0.0.1" + (path.empty() ? "/" : path));
   }
 };
 
@@ -159,10 +161,10 @@ TEST_F(BrowseTest, ABareIpv6AddressIsBracketedNotABadUrl) {
   f.settings.port = closed.port();
   f.txtURLbox.setText("::1");
   f.Command4.click();
-  EXPECT_EQ(host.messages, Names{"35754"});
+  EXPECT_EQ(host.messages, (Names{"35754", "The server cannot be reached: the host does not answer."}));
 }
 
-enum class Fault { FolderGone, ServerStopped };
+enum class Fault { FolderGone, ServerStopped, WrongPassword };
 
 struct FailureCase {
   std::string name;
@@ -185,6 +187,7 @@ TEST_P(BrowseFailureTest, EndsTheClickAfterAskingWithinItsBound) {
   f.run.listShowsLocal = true;
   if (row.fault == Fault::FolderGone) fs::remove_all(server_ / "pub");
   if (row.fault == Fault::ServerStopped) ftpServer_->stop();
+  if (row.fault == Fault::WrongPassword) f.settings.password = "not the password";
   host.answers.assign(row.answers.begin(), row.answers.end());
 
   browseFrom("pub/");
@@ -207,18 +210,32 @@ TEST_P(BrowseFailureTest, EndsTheClickAfterAskingWithinItsBound) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, BrowseFailureTest,
     ::testing::Values(
-        FailureCase{"CancelEndsAtOnce", Fault::FolderGone, {MessageAnswer::Cancel}, {"Continue?"}},
+        FailureCase{"CancelEndsAtOnce",
+                    Fault::FolderGone,
+                    {MessageAnswer::Cancel},
+                    {"Continue?",
+                     "The remote directory could not be listed: the folder does not exist, or permission was "
+                     "denied."}},
         FailureCase{"OkRepeatsThenCancel",
                     Fault::FolderGone,
                     {MessageAnswer::Ok, MessageAnswer::Cancel},
-                    {"Continue?", "Continue?"}},
-        FailureCase{
-            "OkThreeTimesThenGivesUp",
-            Fault::FolderGone,
-            {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok},
-            {"Continue?", "Continue?", "Continue?",
-             "The remote directory could not be listed: refused by the server or the connection broke."}},
-        FailureCase{"CannotConnectEndsAtOnce", Fault::ServerStopped, {}, {"35754"}}),
+                    {"Continue?", "Continue?",
+                     "The remote directory could not be listed: the folder does not exist, or permission was "
+                     "denied."}},
+        FailureCase{"OkThreeTimesThenGivesUp",
+                    Fault::FolderGone,
+                    {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok},
+                    {"Continue?", "Continue?", "Continue?",
+                     "The remote directory could not be listed: the folder does not exist, or permission was "
+                     "denied."}},
+        FailureCase{"CannotConnectEndsAtOnce",
+                    Fault::ServerStopped,
+                    {},
+                    {"35754", "The server cannot be reached: the host does not answer."}},
+        FailureCase{"WrongPasswordIsToldAsSuch",
+                    Fault::WrongPassword,
+                    {},
+                    {"35754", "The server cannot be reached: the user name or password was refused."}}),
     testing_support::RowName());
 
 }  // namespace

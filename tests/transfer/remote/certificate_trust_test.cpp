@@ -54,7 +54,9 @@ TEST_F(CertificateTrustTest, CancelEndsTheClickBeforeAnyLoginAndTrustsNothing) {
   EXPECT_NE(question.find(certificateOf(certificate_).fingerprint), std::string::npos) << question;
   EXPECT_NE(question.find("Subject: CN = 127.0.0.1, O = Quillmere tests"), std::string::npos) << question;
   EXPECT_NE(question.find("Valid from "), std::string::npos) << question;
-  EXPECT_EQ(host.messages.back(), "35754");
+  EXPECT_EQ(host.messages.size(), 3u);
+  EXPECT_EQ(host.messages.at(1), "35754");
+  EXPECT_EQ(host.messages.back(), "The server cannot be reached: the server's certificate is not trusted.");
   EXPECT_TRUE(f.List1.items.empty());
   EXPECT_FALSE(loggedIn());
   EXPECT_FALSE(fs::exists(trustedFile()));

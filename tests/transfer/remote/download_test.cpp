@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     {"one.txt", "with blank.txt", "two.bin", "other blank.txt", "three.txt"},
                                     " 2 files had blanks in the names and were not copied.",
                                     {{"one.txt", "one"}, {"two.bin", binary(70000)}, {"three.txt", ""}}},
-                      SelectionCase{"NothingSelected", {}, "Operation Complete.", {}},
+                      SelectionCase{"NothingSelected", {}, "No Files Selected or Copied.", {}},
                       SelectionCase{
                           "GoUpIsNoFile", {kGoUp, "one.txt"}, "Operation Complete.", {{"one.txt", "one"}}},
                       SelectionCase{"AFolderWithItsSubFolders",
@@ -116,9 +116,8 @@ TEST_F(DownloadTest, AFolderIsFetchedToThirtyTwoLevelsAtMost) {
   std::string levels;
   for (int level = 1; level <= 33; ++level)
     levels += "d/";
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[0], "Operation Complete.");
-  EXPECT_EQ(host.messages[1], "These files were not copied:\n" + levels + ": more than 32 levels deep");
+  EXPECT_EQ(host.messages, Names{"32 of 33 files were copied.\nThese files were not copied:\n" + levels +
+                                 ": more than 32 levels deep"});
   fs::path local = local_;
   for (int level = 1; level <= 32; ++level) {
     local /= "d";
@@ -146,9 +145,9 @@ TEST_F(DownloadTest, NamesThatAreNoPlainNamesNeverReachARequestOrAPath) {
   select({"evil/"});
   f.Command1.click();
 
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[0], "Operation Complete.");
-  EXPECT_EQ(host.messages[1],
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0],
+            "1 of 7 files were copied.\n"
             "These files were not copied:\n"
             "evil/../x: not a plain file name\n"
             "evil//etc/passwd: not a plain file name\n"
@@ -168,6 +167,7 @@ struct FailureCase {
   std::string name;
   Fault fault;
   std::string report;
+  bool alone = false;  // b.txt is the only file selected
 };
 
 void PrintTo(const FailureCase& row, std::ostream* out) {
@@ -176,26 +176,30 @@ void PrintTo(const FailureCase& row, std::ostream* out) {
 
 class DownloadFailureTest : public DownloadTest, public ::testing::WithParamInterface<FailureCase> {};
 
-TEST_P(DownloadFailureTest, ReportsTheFileAfterTheClosingMessageAndGoesOn) {
+TEST_P(DownloadFailureTest, ReportsTheFileInPlaceOfTheClosingMessageAndGoesOn) {
   const FailureCase& row = GetParam();
   for (const char* name : {"a.txt", "b.txt", "c.txt"})
     write(server_ / name, std::string("new ") + name);
   write(local_ / "b.txt", "older copy");
   startServer({.logTransfers = true});
   f.Command4.click();
-  select({"a.txt", "b.txt", "c.txt"});
+  select(row.alone ? Names{"b.txt"} : Names{"a.txt", "b.txt", "c.txt"});
   if (row.fault == Fault::RemovedOnServer) fs::remove(server_ / "b.txt");
   if (row.fault == Fault::LocalNameIsAFolder)
     fs::remove(local_ / "b.txt"), fs::create_directory(local_ / "b.txt");
 
   f.Command1.click();
-  EXPECT_EQ(host.messages, (Names{"Operation Complete.", "These files were not copied:\n" + row.report}));
+  EXPECT_EQ(host.messages,
+            Names{(row.alone ? "0 of 1" : "2 of 3") +
+                  std::string(" files were copied.\nThese files were not copied:\n") + row.report});
   EXPECT_EQ(ftpServer_->count("size b.txt"), 4) << "one request and three repeats";
   EXPECT_GE(ticks_, 3) << "each repeat waits for the timer";
-  EXPECT_EQ(read(local_ / "a.txt"), "new a.txt");
-  EXPECT_EQ(read(local_ / "c.txt"), "new c.txt");
   const Files left = filesBelow(local_);
-  EXPECT_EQ(left.size(), 3u) << "no partial file is left behind";
+  if (!row.alone) {
+    EXPECT_EQ(read(local_ / "a.txt"), "new a.txt");
+    EXPECT_EQ(read(local_ / "c.txt"), "new c.txt");
+  }
+  EXPECT_EQ(left.size(), row.alone ? 1u : 3u) << "no partial file is left behind";
   if (row.fault == Fault::RemovedOnServer) {
     EXPECT_EQ(read(local_ / "b.txt"), "older copy");
   } else {
@@ -207,9 +211,11 @@ TEST_P(DownloadFailureTest, ReportsTheFileAfterTheClosingMessageAndGoesOn) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, DownloadFailureTest,
     ::testing::Values(FailureCase{"RemovedOnServer", Fault::RemovedOnServer,
-                                  "b.txt: refused by the server or the connection broke"},
+                                  "b.txt: the file does not exist, or permission was denied"},
                       FailureCase{"LocalNameIsAFolder", Fault::LocalNameIsAFolder,
-                                  "b.txt: the local file cannot be read or written"}),
+                                  "b.txt: the local file cannot be read or written"},
+                      FailureCase{"OnlyTheFailingFileSelected", Fault::RemovedOnServer,
+                                  "b.txt: the file does not exist, or permission was denied", true}),
     testing_support::RowName());
 
 TEST_F(DownloadTest, AServerThatGoesAwayMidBatchEndsTheClickAfterBoundedRepeats) {
@@ -226,9 +232,10 @@ TEST_F(DownloadTest, AServerThatGoesAwayMidBatchEndsTheClickAfterBoundedRepeats)
   const auto start = std::chrono::steady_clock::now();
   f.Command1.click();
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
-  EXPECT_EQ(host.messages, (Names{"35754", "These files were not copied:\n" + listed[2] +
-                                               ": cannot connect to the server\n"
-                                               "The files after these were not tried."}));
+  EXPECT_EQ(host.messages,
+            (Names{"35754", "2 of 6 files were copied.\nThese files were not copied:\n" + listed[2] +
+                                ": the host does not answer\n" + listed[3] + ": not tried\n" + listed[4] +
+                                ": not tried\n" + listed[5] + ": not tried"}));
   EXPECT_EQ(namesIn(local_), (Names{std::min(listed[0], listed[1]), std::max(listed[0], listed[1])}));
   expectIdleWindow();
 }
@@ -255,6 +262,42 @@ TEST_F(DownloadTest, TheWindowHandlesEventsButStartsNoSecondTransfer) {
   EXPECT_EQ(f.List1.items, listed);
   EXPECT_EQ(namesIn(local_), (Names{"a.txt", "b.txt"}));
   expectIdleWindow();
+}
+
+// A dialog or message box opened during the transfer's wait would hold the
+// wait until it closed, so what opens one is off while a transfer runs.
+TEST_F(DownloadTest, NoDialogOpensWhileATransferRuns) {
+  write(server_ / "a.txt", "a");
+  write(server_ / "b.txt", "b");
+  startServer();
+  f.Command4.click();
+  select({"a.txt", "b.txt"});
+  const std::vector<MenuItem*> dialogItems = {&f.mnuItemChangeLocal, &f.mnuItemUserSettings,
+                                              &f.mnuItemSaveList, &f.mnuItemUserManual, &f.mnuItemAbout};
+  int waits = 0;
+  const auto wait = host.onWait;
+  host.onWait = [&] {
+    ++waits;
+    for (MenuItem* item : dialogItems) {
+      EXPECT_FALSE(item->enabled) << item->name;
+      item->click();
+    }
+    for (Control* button : {&f.Command6, &f.Command7}) {
+      EXPECT_FALSE(button->enabled) << button->name;
+      button->click();
+    }
+    EXPECT_TRUE(f.mnuItemExit.enabled) << "Exit ends the program, transfer or not";
+    wait();
+  };
+  f.Command1.click();
+  EXPECT_GT(waits, 0);
+  EXPECT_EQ(host.modalForms, std::vector<platform::Form*>{});
+  EXPECT_EQ(host.opened, Names{});
+  EXPECT_EQ(host.messages, Names{"Operation Complete."});
+  EXPECT_EQ(namesIn(local_), (Names{"a.txt", "b.txt"}));
+  for (MenuItem* item : dialogItems)
+    EXPECT_TRUE(item->enabled) << item->name;
+  EXPECT_TRUE(f.Command6.enabled && f.Command7.enabled);
 }
 
 TEST_F(DownloadTest, TwoHundredSmallFilesArePacedByTheirCompletion) {

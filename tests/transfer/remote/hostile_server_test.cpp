@@ -155,28 +155,30 @@ TEST_P(HostileDownloadTest, KeepsTheOldFileAndEndsWithinItsBound) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, HostileDownloadTest,
     ::testing::Values(
-        DownloadCase{"ServerStallsMidFile",
-                     Fault::Stall,
-                     "stall",
-                     {"Operation Complete.", "These files were not copied:\nbig.bin: no answer in time"},
-                     20},
+        DownloadCase{
+            "ServerStallsMidFile",
+            Fault::Stall,
+            "stall",
+            {"0 of 1 files were copied.\nThese files were not copied:\nbig.bin: the server stopped sending"},
+            20},
         DownloadCase{"ServerDropsTheConnectionMidFile",
                      Fault::Drop,
                      "drop",
                      {"35754",
-                      "These files were not copied:\nbig.bin: cannot connect to the server\n"
-                      "The files after these were not tried."},
+                      "0 of 1 files were copied.\nThese files were not copied:\n"
+                      "big.bin: the host does not answer"},
                      10},
-        DownloadCase{"ServerAnswers550",
-                     Fault::Refuse,
-                     "refuse",
-                     {"Operation Complete.",
-                      "These files were not copied:\nbig.bin: refused by the server or the connection broke"},
-                     10},
+        DownloadCase{
+            "ServerAnswers550",
+            Fault::Refuse,
+            "refuse",
+            {"0 of 1 files were copied.\n"
+             "These files were not copied:\nbig.bin: the file does not exist, or permission was denied"},
+            10},
         DownloadCase{"LocalDiskFillsDuringTheDownload",
                      Fault::DiskFull,
                      "",
-                     {"Operation Complete.",
+                     {"0 of 1 files were copied.\n"
                       "These files were not copied:\nbig.bin: the local file cannot be read or written"},
                      10}),
     testing_support::RowName());
@@ -189,9 +191,8 @@ TEST_F(HostileServerTest, AnUploadRefusedForAFullDiskLeavesTheServersCopy) {
   f.Command8.click();  // the local list
   select({"up.txt"});
   const double seconds = timed(f.Command3);
-  EXPECT_EQ(host.messages,
-            (Names{"Operation Complete.",
-                   "These files were not copied:\nup.txt: refused by the server or the connection broke"}));
+  EXPECT_EQ(host.messages, (Names{"0 of 1 files were copied.\n"
+                                  "These files were not copied:\nup.txt: the server's disk is full"}));
   EXPECT_EQ(read(server_ / "up.txt"), "server copy");
   EXPECT_EQ(filesBelow(local_), (Files{{"up.txt", "new local text"}}));
   EXPECT_LT(seconds, 10);
@@ -205,7 +206,8 @@ TEST_F(HostileServerTest, AServerThatNeverGreetsEndsTheClickWithinItsBound) {
   f.Inet1->setTimeouts(std::chrono::seconds(2), std::chrono::seconds(2));
   host.answers = {MessageAnswer::Cancel};
   const double seconds = timed(f.Command4);
-  EXPECT_EQ(host.messages, Names{"Continue?"});
+  EXPECT_EQ(host.messages,
+            (Names{"Continue?", "The remote directory could not be listed: the server stopped answering."}));
   EXPECT_LT(seconds, 10);
   row("server never sends its greeting (Cancel at the question)", oneLine(host.messages), seconds);
 }

@@ -39,9 +39,12 @@ TEST_P(ProgressBarTest, MovesWhileOneLargeFileIsTransferred) {
   f.List1.items = {"big.bin", "small.txt"};
   select({"big.bin", "small.txt"});
   std::vector<int> bar;
+  std::vector<std::string> texts, tips;
   const auto wait = host.onWait;
   host.onWait = [&] {
     bar.push_back(f.ProgressBar1.progress);
+    texts.push_back(f.ProgressBar1.caption);
+    tips.push_back(f.ProgressBar1.toolTip);
     wait();
   };
 
@@ -53,6 +56,16 @@ TEST_P(ProgressBarTest, MovesWhileOneLargeFileIsTransferred) {
   // Between entries the bar stands at 0, 50 or 100; only bytes move it in between.
   EXPECT_TRUE(std::any_of(bar.begin(), bar.end(), [](int value) { return value % 50 != 0; }))
       << "the bar stood still during the large file";
+  // In words: which file of how many, its share and the speed; the tooltip names it and how to stop.
+  const auto during = std::find_if(texts.begin(), texts.end(), [](const std::string& text) {
+    return text.starts_with("1 of 2: ") && text.find("%, ") != std::string::npos && text.ends_with("B/s");
+  });
+  ASSERT_NE(during, texts.end()) << "no text told the large file's share";
+  const std::string& tip = tips[static_cast<std::size_t>(during - texts.begin())];
+  EXPECT_TRUE(tip.starts_with("big.bin: ")) << tip;
+  EXPECT_TRUE(tip.ends_with("(file 1 of 2)\nEsc stops the transfer.")) << tip;
+  EXPECT_EQ(f.ProgressBar1.caption, "") << "the text outlived the transfer";
+  EXPECT_EQ(f.ProgressBar1.toolTip, "Esc stops the transfer.");
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, ProgressBarTest,

@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     {"one.txt", "three.txt", "two.bin"}},
                       SelectionCase{
                           "IntoTheStartDirectory", false, {"one.txt"}, "Operation Complete.", {"one.txt"}},
-                      SelectionCase{"NothingSelected", true, {}, "Operation Complete.", {}}),
+                      SelectionCase{"NothingSelected", true, {}, "No Files Selected or Copied.", {}}),
     testing_support::RowName());
 
 enum class Fault { LocalFileGone, RemoteNameIsAFolder };
@@ -109,7 +109,7 @@ void PrintTo(const FailureCase& row, std::ostream* out) {
 
 class UploadFailureTest : public UploadTest, public ::testing::WithParamInterface<FailureCase> {};
 
-TEST_P(UploadFailureTest, ReportsTheFileAfterTheClosingMessageAndGoesOn) {
+TEST_P(UploadFailureTest, ReportsTheFileInPlaceOfTheClosingMessageAndGoesOn) {
   const FailureCase& row = GetParam();
   for (const char* name : {"a.txt", "b.txt", "c.txt"})
     write(local_ / name, name);
@@ -120,7 +120,7 @@ TEST_P(UploadFailureTest, ReportsTheFileAfterTheClosingMessageAndGoesOn) {
   if (row.fault == Fault::RemoteNameIsAFolder) fs::create_directories(server_ / "b.txt");
 
   f.Command3.click();
-  EXPECT_EQ(host.messages, (Names{"Operation Complete.", "These files were not copied:\n" + row.report}));
+  EXPECT_EQ(host.messages, Names{"2 of 3 files were copied.\nThese files were not copied:\n" + row.report});
   EXPECT_EQ(ftpServer_->count("stor b.txt"), row.requests);
   EXPECT_GE(ticks_, 3) << "each repeat waits for the timer";
   EXPECT_EQ(read(server_ / "a.txt"), "a.txt");
@@ -131,9 +131,9 @@ TEST_P(UploadFailureTest, ReportsTheFileAfterTheClosingMessageAndGoesOn) {
 INSTANTIATE_TEST_SUITE_P(Faults, UploadFailureTest,
                          ::testing::Values(FailureCase{"LocalFileGone", Fault::LocalFileGone,
                                                        "b.txt: the local file cannot be read or written", 0},
-                                           FailureCase{"RemoteNameIsAFolder", Fault::RemoteNameIsAFolder,
-                                                       "b.txt: refused by the server or the connection broke",
-                                                       4}),
+                                           FailureCase{
+                                               "RemoteNameIsAFolder", Fault::RemoteNameIsAFolder,
+                                               "b.txt: the server refused the file (permission denied)", 4}),
                          testing_support::RowName());
 
 }  // namespace
