@@ -6,6 +6,7 @@
 #include "game/bankroll/bank_label.h"
 #include "game/card_display.h"
 #include "game/hand_totals.h"
+#include "game/table_rules.h"
 #include "game/table_startup.h"
 #include "platform/text_number.h"
 
@@ -31,7 +32,7 @@ void payHand(Table& t, const HandToPay& hand, std::string& resultSuffix) {
   switch (hand.result) {
     case HandResult::User:
       if (natural) {
-        t.money.bankBalance += std::floor(1.5 * hand.stake);
+        t.money.bankBalance += std::floor(rules::kNaturalPays * hand.stake);
         resultSuffix = " with Tavorin";
       } else {
         t.money.bankBalance += hand.stake;
@@ -46,9 +47,10 @@ void payHand(Table& t, const HandToPay& hand, std::string& resultSuffix) {
 
   const bool dealerNatural = t.play.dealerCardCount == 2 && t.play.dealerTotal == 21;
   if (dealerNatural) {
-    t.money.bankBalance += 2 * t.stakes.insuranceBet;
+    t.money.bankBalance += rules::kInsurancePays * t.stakes.insuranceBet;
     if (t.stakes.insuranceBet > 0) t.Label23.visible = true;
-    t.Label23.caption = "Insurance Paid " + signedForm(2 * t.stakes.insuranceBet * hand.insuranceShare);
+    t.Label23.caption =
+        "Insurance Paid " + signedForm(rules::kInsurancePays * t.stakes.insuranceBet * hand.insuranceShare);
   } else {
     t.money.bankBalance -= t.stakes.insuranceBet;
     if (t.stakes.insuranceBet > 0) t.Label23.visible = true;
@@ -56,7 +58,7 @@ void payHand(Table& t, const HandToPay& hand, std::string& resultSuffix) {
   }
 
   if (natural && t.play.dealerTotal == 21 && t.play.dealerCardCount > 2)
-    t.money.bankBalance += std::floor(0.5 * hand.stake);
+    t.money.bankBalance += std::floor(rules::kNaturalBonus * hand.stake);
 }
 
 void showSigns(HandResult result, Control& playerSign, Control& dealerSign) {
@@ -127,11 +129,11 @@ void settleDeal(Table& t) {
   std::string resultSuffix;
 
   if (t.play.firstHandSurrendered) {
-    t.money.bankBalance -= std::floor(t.stakes.handBet * 0.5);
+    t.money.bankBalance -= std::floor(t.stakes.handBet * rules::kSurrenderShare);
     firstResult = HandResult::Dealer;
   }
   if (t.play.secondHandSurrendered) {
-    t.money.bankBalance -= std::floor(t.stakes.secondHandBet * 0.5);
+    t.money.bankBalance -= std::floor(t.stakes.secondHandBet * rules::kSurrenderShare);
     secondResult = HandResult::Dealer;
   }
   if (!t.play.firstHandSurrendered) {

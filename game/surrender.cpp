@@ -6,6 +6,7 @@
 #include "game/dealer_play.h"
 #include "game/hit_stand.h"
 #include "game/settlement.h"
+#include "game/table_rules.h"
 #include "game/table_startup.h"
 #include "platform/text_number.h"
 
@@ -27,7 +28,7 @@ void command13Click(Table& t) {
   if (!t.play.isSplit && t.play.activeHand == 1) {
     // No settlement: the hole card stays down and an insurance stake is
     // dropped unpaid and uncharged.
-    const double charge = std::floor(t.stakes.handBet * 0.5);
+    const double charge = std::floor(t.stakes.handBet * rules::kSurrenderShare);
     t.money.bankBalance -= charge;
     t.Label13.visible = true;
     t.Label13.caption = "Surrender, You Lose " + platform::signedForm(charge);

@@ -75,6 +75,9 @@ struct StakeState {
 struct BetBox {
   double bet = 0;
   double savedBet = 0;
+  // The bet the last deal of this run was dealt with, for the B key; 0
+  // before the first deal. Written by Deal.
+  double lastDealBet = 0;
 };
 
 // The player's money. Written by settlement, surrender, deposits, payments

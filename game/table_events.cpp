@@ -10,6 +10,7 @@
 #include "game/insurance.h"
 #include "game/split.h"
 #include "game/surrender.h"
+#include "game/table_keys.h"
 #include "shared/help/help_menu.h"
 
 namespace game {
@@ -35,6 +36,7 @@ void connectTableEvents(Table& t) {
   t.mnuItemPayDebt.onClick = [&t] { mnuItemPayDebtClick(t); };
   t.mnuItemExit.onClick = [&t] { mnuItemExitClick(t); };
   t.onQueryUnload = [&t] { return tableQueryUnload(t); };
+  connectTableKeys(t);
   help::connectHelpEvents(t.mnuItemManual, t.mnuItemAbout, t.host, help::tavorinHelp(t.assetFolder));
 }
 

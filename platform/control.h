@@ -118,6 +118,9 @@ class Control {
   std::string accessibleDescription;
   const Control* labelledBy = nullptr;
 
+  // Shown when the pointer rests on the control; empty for none.
+  std::string toolTip;
+
   std::function<void()> onClick;
   // Text boxes, combo boxes, drive lists and folder trees: the text changed.
   std::function<void()> onChange;
@@ -186,6 +189,11 @@ struct Form {
   // The Esc key pressed in a main window; it also reaches a handler that is
   // waiting, so a long run can be stopped.
   std::function<void()> onEscape;
+  // A key pressed in a main window, before the focused control sees it:
+  // a letter as its capital ("H") or "Enter", pressed without Ctrl, Alt or
+  // Meta. True when the form took the key; otherwise it goes on to the
+  // focused control as usual.
+  std::function<bool(const std::string& key)> onKey;
   // The desktop asks to close a main window (its close button, the window
   // menu, a log-out); false keeps it open. Not raised when a handler ends
   // the program.

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/bankroll/bank_menu.h"
 
+#include <algorithm>
+
 #include "game/bankroll/player_file.h"
 #include "game/entry_mode.h"
 #include "game/stakes.h"
+#include "game/table_rules.h"
 #include "platform/text_number.h"
 
 namespace game {
 namespace {
-
-constexpr double kBankLimit = 10000;
-constexpr double kDebtLimit = 1000000;
 
 void openMoneyEntry(Table& t) {
   for (Control* off : {&t.Command1, &t.Command3, &t.Command4, &t.Command11, &t.Command13})
@@ -35,7 +35,8 @@ void mnuItemPayDebtClick(Table& t) {
   t.entry.bet = 0;
   setEntryMode(t, kPaymentEntry);
   t.Label13.visible = true;
-  t.Label13.caption = platform::plainForm(t.money.debt);
+  t.Label13.caption =
+      "You Owe " + platform::plainForm(t.money.debt) + ", Limit is " + platform::plainForm(paymentLimit(t));
   t.Text1.setText("0");
   openMoneyEntry(t);
 }
@@ -50,13 +51,18 @@ bool tableQueryUnload(Table& t) {
   return true;
 }
 
+double paymentLimit(const Table& t) {
+  const double keep = std::max(rules::kLeastBankAfterPayment, stakesAtRisk(t));
+  return std::max(0.0, std::min(t.money.debt, t.money.bankBalance - keep));
+}
+
 bool applyDepositRule(Table& t) {
   const double amount = platform::leadingNumber(t.Text1.text());
   // A negative deposit would be a loan with no limit; 0 closes the entry
   // unchanged, since an entry has no other way out.
-  if (amount < 0 || t.money.bankBalance + amount > kBankLimit) return false;
+  if (amount < 0 || t.money.bankBalance + amount > rules::kBankLimitForLoans) return false;
   t.money.debt += amount;
-  if (t.money.debt > kDebtLimit) t.money.debt = kDebtLimit;
+  if (t.money.debt > rules::kDebtLimit) t.money.debt = rules::kDebtLimit;
   t.money.bankBalance += amount;
   t.Text1.setText("0");
   return true;
@@ -66,7 +72,8 @@ bool applyPaymentRule(Table& t) {
   const double amount = platform::leadingNumber(t.Text1.text());
   // A negative payment would be a loan past every cap; 0 closes the entry
   // unchanged. During a deal the bank must still cover the stakes on the table.
-  if (amount < 0 || t.money.debt - amount < 0 || t.money.bankBalance - amount < 1 ||
+  if (amount < 0 || t.money.debt - amount < 0 ||
+      t.money.bankBalance - amount < rules::kLeastBankAfterPayment ||
       t.money.bankBalance - amount < stakesAtRisk(t))
     return false;
   t.money.debt -= amount;

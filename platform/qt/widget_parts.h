@@ -64,6 +64,8 @@ class Bound : public Base, public ControlWidget {
     if (this->geometry() != geometry) this->setGeometry(geometry);
     if (this->isVisibleTo(this->parentWidget()) != control_.visible) this->setVisible(control_.visible);
     if (this->isEnabledTo(this->parentWidget()) != control_.enabled) this->setEnabled(control_.enabled);
+    const QString tip = QString::fromStdString(control_.toolTip);
+    if (this->toolTip() != tip) this->setToolTip(tip);
   }
 
   void syncFont() {

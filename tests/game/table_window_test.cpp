@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,6 +66,44 @@ TEST_F(TableWindowTest, ChipsAndDealClickedOnScreenPlayADeal) {
   EXPECT_EQ(labelText(t.Label14), "3105");
   EXPECT_EQ(labelText(t.Label20), "+");
   EXPECT_TRUE(widget(t.Label20)->isVisible());
+}
+
+// A Deal click once left the focus in the bet box with its text selected,
+// so a letter typed during the deal replaced the bet and the box read 0.
+TEST_F(TableWindowTest, LettersTypedDuringADealPlayAndLeaveTheBetBoxAlone) {
+  stack({"10C", "5D", "8H", "6S", "2S", "3C"});
+  auto* box = qobject_cast<QLineEdit*>(widget(t.Text1));
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, "25");
+  EXPECT_EQ(box->text(), "25") << "digits still go into the box";
+  click(t.Command1);
+  QWidget* focused = QApplication::focusWidget();
+  ASSERT_NE(focused, nullptr);
+  QTest::keyClick(focused, Qt::Key_H);
+  EXPECT_EQ(t.play.firstHandCardCount, 3) << "H hits";
+  EXPECT_EQ(box->text(), "25");
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClick(box, Qt::Key_X);
+  EXPECT_EQ(box->text(), "25") << "a letter never reaches the box";
+  QTest::keyClick(box, Qt::Key_S);
+  EXPECT_TRUE(widget(t.Command1)->isEnabled()) << "S stood and the deal was settled";
+  EXPECT_EQ(widget(t.Command3)->toolTip(), "Hit (H)");
+}
+
+TEST_F(TableWindowTest, EnterDealsFromTheBetBoxAndAHeldKeyActsOnce) {
+  stack({"10C", "5D", "8H", "6S", "2S", "3C", "4C"});
+  auto* box = qobject_cast<QLineEdit*>(widget(t.Text1));
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, "10");
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_FALSE(widget(t.Command1)->isEnabled()) << "Enter dealt";
+  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier, "h", true);
+  QApplication::sendEvent(box, &repeat);
+  EXPECT_EQ(t.play.firstHandCardCount, 2) << "a key's repeats do not hit again";
+  EXPECT_EQ(box->text(), "10");
 }
 
 TEST_F(TableWindowTest, CardSlotsShowTheirFaces) {
