@@ -16,6 +16,7 @@ void command1Click(Table& t) {
   resetTable(t);
   t.play.dealInPlay = true;
   t.entry.lastDealBet = t.entry.bet;
+  t.play.doubles = 0;
   t.setIcon("MISC34.ICO");
   for (Control* chip : t.chips())
     chip->enabled = false;

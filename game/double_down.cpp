@@ -52,6 +52,7 @@ void completeDoubleDown(Table& t) {
   // The second hand's stake is whole; the rounded amount is the one tested.
   const bool secondHand = t.play.isSplit && t.play.activeHand == 2;
   if (!acceptsDoubledStake(t, secondHand ? std::nearbyint(t.entry.bet) : t.entry.bet)) return;
+  ++t.play.doubles;
   setEntryMode(t, kBetEntry);
   t.Command2.visible = false;
   t.Label13.visible = false;

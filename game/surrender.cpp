@@ -6,6 +6,7 @@
 #include "game/dealer_play.h"
 #include "game/hit_stand.h"
 #include "game/settlement.h"
+#include "game/statistics/statistics_book.h"
 #include "game/table_rules.h"
 #include "game/table_startup.h"
 #include "platform/text_number.h"
@@ -30,6 +31,11 @@ void command13Click(Table& t) {
     // dropped unpaid and uncharged.
     const double charge = std::floor(t.stakes.handBet * rules::kSurrenderShare);
     t.money.bankBalance -= charge;
+    recordDeal(t, {.handsLost = 1,
+                   .surrenders = 1,
+                   .insuranceTaken = t.stakes.insuranceBet > 0,
+                   .net = -charge,
+                   .bank = t.money.bankBalance});
     t.Label13.visible = true;
     t.Label13.caption = "Surrender, You Lose " + platform::signedForm(charge);
     t.Command1.enabled = true;

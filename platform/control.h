@@ -51,6 +51,7 @@ enum class ControlKind {
   Timer,        // never drawn: raises onTimer every `interval` ms while enabled
   DriveList,    // the mounted volumes; text() is the current one
   FolderTree,   // folders only; text() is the current folder's path
+  Chart,        // a line through `chartValues`, its caption as the title
 };
 
 enum class Alignment { Left, Center, Right };
@@ -106,6 +107,14 @@ class Control {
   int minimum = 0;
   int maximum = 100;
   int progress = 0;
+
+  // Charts: the values in order, one a step; from `chartMarkFrom` on they
+  // are drawn in a colour of their own, named `chartMarkName`, the earlier
+  // ones named `chartName`.
+  std::vector<double> chartValues;
+  std::size_t chartMarkFrom = 0;
+  std::string chartName;
+  std::string chartMarkName;
 
   // Timers: milliseconds between ticks; 0 stops them.
   int interval = 0;

@@ -6,6 +6,7 @@
 #include "game/bankroll/player_file.h"
 #include "game/entry_mode.h"
 #include "game/stakes.h"
+#include "game/statistics/statistics_book.h"
 #include "game/table_rules.h"
 #include "platform/text_number.h"
 
@@ -16,6 +17,15 @@ void openMoneyEntry(Table& t) {
   for (Control* off : {&t.Command1, &t.Command3, &t.Command4, &t.Command11, &t.Command13})
     off->enabled = false;
   t.Command2.visible = true;
+}
+
+// The player file, then the statistics; one message for what could not be
+// saved, as both usually fail for the same folder.
+void saveOnLeaving(Table& t) {
+  const std::string bank = savePlayerFileOnLeaving(t);
+  const std::string statistics = saveStatisticsOnLeaving(t);
+  const std::string failed = bank + (bank.empty() || statistics.empty() ? "" : "\n") + statistics;
+  if (!failed.empty()) t.host.messageBox(failed, platform::MessageButtons::Ok);
 }
 
 }  // namespace
@@ -42,12 +52,12 @@ void mnuItemPayDebtClick(Table& t) {
 }
 
 void mnuItemExitClick(Table& t) {
-  savePlayerFileOnLeaving(t);
+  saveOnLeaving(t);
   t.host.endProgram();
 }
 
 bool tableQueryUnload(Table& t) {
-  savePlayerFileOnLeaving(t);
+  saveOnLeaving(t);
   return true;
 }
 

@@ -44,7 +44,7 @@ bool savePlayerFile(Table& t) {
       playerFilePath(t), {platform::signedForm(t.money.bankBalance), platform::signedForm(t.money.debt)});
 }
 
-void savePlayerFileOnLeaving(Table& t) {
+std::string savePlayerFileOnLeaving(Table& t) {
   const std::filesystem::path file = playerFilePath(t);
   if (!t.money.playerFileProblem.empty()) {
     const auto answer =
@@ -54,12 +54,10 @@ void savePlayerFileOnLeaving(Table& t) {
                               "it; Cancel leaves it "
                               "as it is.",
                           platform::MessageButtons::OkCancel);
-    if (answer == platform::MessageAnswer::Cancel) return;
+    if (answer == platform::MessageAnswer::Cancel) return {};
   }
-  if (!savePlayerFile(t)) {
-    t.host.messageBox("Your bank balance and debt could not be saved to " + file.string() + ".",
-                      platform::MessageButtons::Ok);
-  }
+  if (!savePlayerFile(t)) return "Your bank balance and debt could not be saved to " + file.string() + ".";
+  return {};
 }
 
 }  // namespace game

@@ -5,15 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QChartView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTest>
 
 #include <memory>
 
+#include "game/house_rules_window.h"
+#include "game/statistics/statistics_window.h"
+#include "platform/qt/form_dialog.h"
 #include "platform/qt/form_window.h"
 #include "table_fixture.h"
 
@@ -104,6 +109,42 @@ TEST_F(TableWindowTest, EnterDealsFromTheBetBoxAndAHeldKeyActsOnce) {
   QApplication::sendEvent(box, &repeat);
   EXPECT_EQ(t.play.firstHandCardCount, 2) << "a key's repeats do not hit again";
   EXPECT_EQ(box->text(), "10");
+}
+
+// The House Rules and Statistics windows as a person sees them.
+TEST_F(TableWindowTest, HouseRulesReadAtTheirOwnSize) {
+  HouseRulesWindow rules;
+  platform::qt::FormDialog dialog(rules);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  auto* text = qobject_cast<QLabel*>(dialog.widgetFor(rules.Label1));
+  EXPECT_EQ(text->text().toStdString(), rules.Label1.caption);
+  EXPECT_EQ(text->font().pixelSize(), 13) << "the rules fit without shrinking the text";
+  QTest::mouseClick(dialog.widgetFor(rules.Command1), Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(TableWindowTest, StatisticsChartTheBankOfAHundredThousandDeals) {
+  for (int n = 0; n < 100000; ++n)
+    t.statistics.deals.push_back({.handsWon = 1, .net = 10, .bank = 3000.0 + n % 977});
+  t.statistics.sessionStart = 99990;
+  t.statistics.earlierRead = true;
+  StatisticsWindow stats(t);
+  platform::qt::FormDialog dialog(stats);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  auto* chart = qobject_cast<QChartView*>(dialog.widgetFor(stats.Chart1));
+  ASSERT_NE(chart, nullptr);
+  const QList<QAbstractSeries*> series = chart->chart()->series();
+  ASSERT_EQ(series.size(), 2);
+  auto* earlier = static_cast<QLineSeries*>(series[0]);
+  auto* session = static_cast<QLineSeries*>(series[1]);
+  EXPECT_LE(earlier->count(), 4 * chart->width()) << "no more points than can show";
+  EXPECT_EQ(session->count(), 11) << "this session's ten deals, from the last earlier one";
+  EXPECT_EQ(session->name(), "This session");
+  EXPECT_EQ(chart->chart()->title(), "Bank after every deal");
+  EXPECT_NE(qobject_cast<QLabel*>(dialog.widgetFor(stats.Label3))->text().indexOf("100000"), -1);
+  EXPECT_EQ(qobject_cast<QLabel*>(dialog.widgetFor(stats.Label1))->font().pixelSize(), 13);
 }
 
 TEST_F(TableWindowTest, CardSlotsShowTheirFaces) {
