@@ -20,10 +20,11 @@ constexpr int kChartTop = kFiguresTop + kFiguresHeight + 120;
 constexpr int kChartHeight = 4500;
 constexpr int kButtonsTop = kChartTop + kChartHeight + 150;
 
+// One text a line; an empty text keeps its line, as the names' heading does.
 std::string lines(const std::vector<std::string>& texts) {
   std::string all;
-  for (const std::string& text : texts)
-    all += (all.empty() ? "" : "\n") + text;
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    all += (i == 0 ? "" : "\n") + texts[i];
   return all;
 }
 

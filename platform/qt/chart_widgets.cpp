@@ -48,6 +48,7 @@ class ChartWidget final : public Bound<QChartView> {
     setChart(chart);
     delete made;
     setRenderHint(QPainter::Antialiasing);
+    showLine();
   }
 
   void refresh() override {
@@ -87,6 +88,11 @@ class ChartWidget final : public Bound<QChartView> {
     const double margin = (high - low) * 0.05;
     y_->setRange(low - margin, high + margin);
     x_->setRange(1, std::max<double>(2, static_cast<double>(values.size())));
+    // Whole steps only: a short line gets as many ticks as it has values.
+    x_->setTickCount(static_cast<int>(std::clamp<std::size_t>(values.size(), 2, 5)));
+    // An empty chart shows its title alone, not axes of nothing.
+    x_->setVisible(!values.empty());
+    y_->setVisible(!values.empty());
   }
 
   QLineSeries* earlier_ = new QLineSeries;

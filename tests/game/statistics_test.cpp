@@ -104,6 +104,8 @@ TEST_F(StatisticsTest, AreReadOnlyWhenNeededAndKeepEarlierGamesApartFromThisOne)
     EXPECT_NE(window.Label2.caption.find("This session\n1\n1\n0"), std::string::npos)
         << window.Label2.caption;
     EXPECT_NE(window.Label3.caption.find("All time\n9\n5\n4"), std::string::npos) << window.Label3.caption;
+    EXPECT_TRUE(window.Label1.caption.starts_with("\nDeals played\nHands won\n"))
+        << "each name on the line of its figures";
   };
   again.mnuItemStatistics.click();
   ASSERT_EQ(host.modalForms.size(), 1U);

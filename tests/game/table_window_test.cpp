@@ -13,6 +13,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTest>
+#include <QValueAxis>
 
 #include <memory>
 
@@ -145,6 +146,21 @@ TEST_F(TableWindowTest, StatisticsChartTheBankOfAHundredThousandDeals) {
   EXPECT_EQ(chart->chart()->title(), "Bank after every deal");
   EXPECT_NE(qobject_cast<QLabel*>(dialog.widgetFor(stats.Label3))->text().indexOf("100000"), -1);
   EXPECT_EQ(qobject_cast<QLabel*>(dialog.widgetFor(stats.Label1))->font().pixelSize(), 13);
+}
+
+TEST_F(TableWindowTest, StatisticsWithoutADealShowNoAxesOfNothing) {
+  t.statistics.earlierRead = true;
+  StatisticsWindow stats(t);
+  platform::qt::FormDialog dialog(stats);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  auto* chart = qobject_cast<QChartView*>(dialog.widgetFor(stats.Chart1));
+  ASSERT_NE(chart, nullptr);
+  EXPECT_EQ(chart->chart()->title(), "Bank after every deal: no deals recorded yet");
+  for (QAbstractAxis* axis : chart->chart()->axes())
+    EXPECT_FALSE(axis->isVisible());
+  for (QAbstractSeries* series : chart->chart()->series())
+    EXPECT_FALSE(series->isVisible());
 }
 
 TEST_F(TableWindowTest, CardSlotsShowTheirFaces) {
