@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config clang-format
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev
   libcurl4-openssl-dev libssl-dev libxcb1-dev
   googletest libgtest-dev libgmock-dev
   python3-pyftpdlib python3-openssl python3-pyatspi dbus at-spi2-core

@@ -19,7 +19,7 @@ runs=${RUNS:-5}
 cd "$repo"
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target quillmere_transfer_bench quillmere_lists_bench quillmere_list_widget_bench \
-  tavorin_deals_bench tavorin_window_bench tavorin quillmere tavorin_assets >/dev/null
+  tavorin_deals_bench tavorin_window_bench tavorin_statistics_bench tavorin quillmere tavorin_assets >/dev/null
 bin=$repo/build/bench
 benches=$bin/bench
 
@@ -192,6 +192,10 @@ strace -f -e trace=openat -o "$work/opens.txt" "$benches/tavorin_window_bench" "
 picture_opens=$(grep -c '\.BMP"' "$work/opens.txt" || true)
 picture_files=$(grep -o '[^/]*\.BMP"' "$work/opens.txt" | sort -u | wc -l)
 
+log "Tavorin window: the same deals by key, and Statistics over 100,000 deals"
+keys=$("$benches/tavorin_window_bench" "$bin/assets/tavorin" 1000 keys 2>/dev/null)
+statistics=$("$benches/tavorin_statistics_bench" "$bin/assets/tavorin" 100000 2>/dev/null)
+
 log "Tavorin: 1,000,000 deals headless"
 deals=$("$benches/tavorin_deals_bench" 1000000)
 
@@ -271,6 +275,8 @@ The Qt rows run the real Quillmere window under Xvfb; every event the applicatio
 | start to the first painted window, under Xvfb (median of $((runs * 2 + 1)) launches) | $start_ms ms | < 300 ms | $(verdict "$start_ms" 300) |
 | resident memory after deal 100 / deal 1,000 (heap in use: $(fixed "$heap100" 2) / $(fixed "$heap1000" 2) MiB) | $(fixed "$rss100") MiB / $(fixed "$rss1000") MiB (growth $rss_growth MiB) | < 60 MiB, not growing (< 0.5 MiB) | $(awk -v r="$rss1000" -v g="$rss_growth" 'BEGIN {print (r < 60 && g < 0.5) ? "met" : "**missed**"}') |
 | one press (Deal, Hit, Stand) through Qt, handled and the window painted again | median $(fixed "$press_median" 2) ms, 99th percentile $(fixed "$press_p99" 2) ms, longest $(fixed "$press_max" 1) ms (first deal: $(fixed "$press_first" 1) ms) | < 5 ms | $(verdict "$press_median" 5) |
+| one key (Enter, H, S) typed into the window, handled and painted again | median $(fixed "$(figure tavorin.key_press_median <<<"$keys")" 2) ms, 99th percentile $(fixed "$(figure tavorin.key_press_p99 <<<"$keys")" 2) ms | < 2 ms | $(verdict "$(figure tavorin.key_press_median <<<"$keys")" 2) |
+| Help > Statistics with 100,000 deals, the file read, to the painted window ($(fixed "$(figure tavorin.statistics_file_size <<<"$statistics")" 2) MB file) | median $(fixed "$(figure tavorin.statistics_open_median <<<"$statistics")" 1) ms | < 100 ms, file < 5 MB | $(verdict "$(figure tavorin.statistics_open_median <<<"$statistics")" 100) |
 | picture files read in 300 deals | $picture_opens opens of $picture_files files | each decoded once | $(awk -v o="$picture_opens" -v f="$picture_files" 'BEGIN {print (o == f) ? "met" : "**missed**"}') |
 | 1,000,000 deals through the handlers, headless (stand on 17) | $(fixed "$deals_per_s" 0) deals/s | completes | met |
 
@@ -286,6 +292,8 @@ widget fill longest event (ms): ${widget_fill_event[*]}
 widget working longest event (ms): ${widget_work[*]}
 start-up (us): ${starts[*]}
 $window
+$keys
+$statistics
 $deals
 $lists
 \`\`\`

@@ -15,6 +15,8 @@ void command1Click(Table& t) {
   if (t.entry.bet <= 0 || t.entry.bet > t.money.bankBalance) return;
   resetTable(t);
   t.play.dealInPlay = true;
+  t.entry.lastDealBet = t.entry.bet;
+  t.play.doubles = 0;
   t.setIcon("MISC34.ICO");
   for (Control* chip : t.chips())
     chip->enabled = false;

@@ -5,6 +5,7 @@
 #include "game/deck.h"
 #include "game/hand_totals.h"
 #include "game/settlement.h"
+#include "game/table_rules.h"
 
 namespace game {
 
@@ -22,7 +23,7 @@ void dealerPlay(Table& t) {
   // Only a split can have both hands over 21; then there is nothing to beat.
   if (!(t.play.firstHandTotal > 21 && t.play.secondHandTotal > 21)) {
     // Stands on every 17, soft 17 included.
-    while (t.play.dealerTotal < 17) {
+    while (t.play.dealerTotal < rules::kDealerStandsOn) {
       const DrawnCard card = drawCard(t);
       t.play.dealerCardCount += 1;
       t.play.dealerCards[static_cast<std::size_t>(t.play.dealerCardCount)] = card.rank;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "game/table_rules.h"
 #include "platform/text_number.h"
 
 namespace game {
@@ -52,7 +53,7 @@ void shuffleDeck(Table& t) {
 
 DrawnCard drawCard(Table& t) {
   // Row 0 of a deck is never dealt: a deck gives the 51 cards of rows 1..51.
-  if (t.deck.deckPosition > 50) shuffleDeck(t);
+  if (t.deck.deckPosition >= rules::kCardsDealtPerShuffle) shuffleDeck(t);
   t.deck.deckPosition += 1;
   DrawnCard card;
   card.code = t.MSFlexGrid1.textMatrix(t.deck.deckPosition, 1);

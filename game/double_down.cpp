@@ -10,6 +10,7 @@
 #include "game/hit_stand.h"
 #include "game/settlement.h"
 #include "game/stakes.h"
+#include "game/table_rules.h"
 #include "platform/text_number.h"
 
 namespace game {
@@ -34,7 +35,7 @@ void command11Click(Table& t) {
   openStakeEntry(t, kDoubleDownEntry);
   t.Command14.enabled = false;
   t.Label13.visible = true;
-  t.Label13.caption = "Limit is " + platform::signedForm(stakeOfHandInPlay(t) * 2);
+  t.Label13.caption = "Limit is " + platform::signedForm(stakeOfHandInPlay(t) * rules::kDoubleDownTimes);
 }
 
 bool acceptsDoubledStake(const Table& t, double newStake) {
@@ -43,7 +44,7 @@ bool acceptsDoubledStake(const Table& t, double newStake) {
   const double stake = stakeOfHandInPlay(t);
   Stakes raised = stakesOnTable(t);
   (t.play.isSplit && t.play.activeHand == 2 ? raised.secondHand : raised.firstHand) = newStake;
-  return newStake >= stake && newStake <= stake * 2 && bankCovers(t, raised);
+  return newStake >= stake && newStake <= stake * rules::kDoubleDownTimes && bankCovers(t, raised);
 }
 
 void completeDoubleDown(Table& t) {
@@ -51,6 +52,7 @@ void completeDoubleDown(Table& t) {
   // The second hand's stake is whole; the rounded amount is the one tested.
   const bool secondHand = t.play.isSplit && t.play.activeHand == 2;
   if (!acceptsDoubledStake(t, secondHand ? std::nearbyint(t.entry.bet) : t.entry.bet)) return;
+  ++t.play.doubles;
   setEntryMode(t, kBetEntry);
   t.Command2.visible = false;
   t.Label13.visible = false;

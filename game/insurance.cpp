@@ -7,6 +7,7 @@
 #include "game/entry_mode.h"
 #include "game/settlement.h"
 #include "game/stakes.h"
+#include "game/table_rules.h"
 #include "platform/text_number.h"
 
 namespace game {
@@ -23,7 +24,7 @@ void command12Click(Table& t) {
 }
 
 double insuranceLimit(const Table& t) {
-  return std::floor(t.stakes.handBet * 0.5);
+  return std::floor(t.stakes.handBet * rules::kInsuranceShare);
 }
 
 bool completeInsurance(Table& t) {

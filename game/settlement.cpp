@@ -6,6 +6,8 @@
 #include "game/bankroll/bank_label.h"
 #include "game/card_display.h"
 #include "game/hand_totals.h"
+#include "game/statistics/statistics_book.h"
+#include "game/table_rules.h"
 #include "game/table_startup.h"
 #include "platform/text_number.h"
 
@@ -31,7 +33,7 @@ void payHand(Table& t, const HandToPay& hand, std::string& resultSuffix) {
   switch (hand.result) {
     case HandResult::User:
       if (natural) {
-        t.money.bankBalance += std::floor(1.5 * hand.stake);
+        t.money.bankBalance += std::floor(rules::kNaturalPays * hand.stake);
         resultSuffix = " with Tavorin";
       } else {
         t.money.bankBalance += hand.stake;
@@ -46,9 +48,10 @@ void payHand(Table& t, const HandToPay& hand, std::string& resultSuffix) {
 
   const bool dealerNatural = t.play.dealerCardCount == 2 && t.play.dealerTotal == 21;
   if (dealerNatural) {
-    t.money.bankBalance += 2 * t.stakes.insuranceBet;
+    t.money.bankBalance += rules::kInsurancePays * t.stakes.insuranceBet;
     if (t.stakes.insuranceBet > 0) t.Label23.visible = true;
-    t.Label23.caption = "Insurance Paid " + signedForm(2 * t.stakes.insuranceBet * hand.insuranceShare);
+    t.Label23.caption =
+        "Insurance Paid " + signedForm(rules::kInsurancePays * t.stakes.insuranceBet * hand.insuranceShare);
   } else {
     t.money.bankBalance -= t.stakes.insuranceBet;
     if (t.stakes.insuranceBet > 0) t.Label23.visible = true;
@@ -56,7 +59,45 @@ void payHand(Table& t, const HandToPay& hand, std::string& resultSuffix) {
   }
 
   if (natural && t.play.dealerTotal == 21 && t.play.dealerCardCount > 2)
-    t.money.bankBalance += std::floor(0.5 * hand.stake);
+    t.money.bankBalance += std::floor(rules::kNaturalBonus * hand.stake);
+}
+
+void countHand(DealRecord& record, HandResult result, double total, int cardCount, bool surrendered) {
+  if (surrendered) {
+    ++record.handsLost;
+    ++record.surrenders;
+    return;
+  }
+  record.naturals += total == 21 && cardCount == 2;
+  switch (result) {
+    case HandResult::User:
+      ++record.handsWon;
+      break;
+    case HandResult::Dealer:
+      ++record.handsLost;
+      break;
+    case HandResult::Draw:
+      ++record.handsPushed;
+      break;
+  }
+}
+
+// The deal as the statistics keep it, read before the table returns to the
+// bet entry and forgets the insurance.
+DealRecord dealRecordOf(const Table& t, HandResult first, HandResult second, double balanceBefore) {
+  DealRecord record;
+  countHand(record, first, t.play.firstHandTotal, t.play.firstHandCardCount, t.play.firstHandSurrendered);
+  if (t.play.isSplit) {
+    countHand(record, second, t.play.secondHandTotal, t.play.secondHandCardCount,
+              t.play.secondHandSurrendered);
+  }
+  record.doubles = t.play.doubles;
+  record.split = t.play.isSplit;
+  record.insuranceTaken = t.stakes.insuranceBet > 0;
+  record.insurancePaid = record.insuranceTaken && t.play.dealerCardCount == 2 && t.play.dealerTotal == 21;
+  record.net = t.money.bankBalance - balanceBefore;
+  record.bank = t.money.bankBalance;
+  return record;
 }
 
 void showSigns(HandResult result, Control& playerSign, Control& dealerSign) {
@@ -127,11 +168,11 @@ void settleDeal(Table& t) {
   std::string resultSuffix;
 
   if (t.play.firstHandSurrendered) {
-    t.money.bankBalance -= std::floor(t.stakes.handBet * 0.5);
+    t.money.bankBalance -= std::floor(t.stakes.handBet * rules::kSurrenderShare);
     firstResult = HandResult::Dealer;
   }
   if (t.play.secondHandSurrendered) {
-    t.money.bankBalance -= std::floor(t.stakes.secondHandBet * 0.5);
+    t.money.bankBalance -= std::floor(t.stakes.secondHandBet * rules::kSurrenderShare);
     secondResult = HandResult::Dealer;
   }
   if (!t.play.firstHandSurrendered) {
@@ -144,6 +185,7 @@ void settleDeal(Table& t) {
   }
 
   applyEndOfDealMenuRules(t);
+  if (t.play.dealInPlay) recordDeal(t, dealRecordOf(t, firstResult, secondResult, balanceBefore));
 
   t.play.dealerCardCount = 1;
   showCard(t, t.play.holeCardCode, "Dealer");

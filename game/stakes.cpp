@@ -2,6 +2,7 @@
 #include "game/stakes.h"
 
 #include <cmath>
+#include "game/table_rules.h"
 
 namespace game {
 
@@ -16,7 +17,7 @@ double stakeOfHandInPlay(const Table& t) {
 double riskOf(const Table& t, const Stakes& stakes) {
   // A surrendered hand costs half its stake and settles no insurance.
   const auto handRisk = [&stakes](double stake, bool surrendered) {
-    return surrendered ? std::floor(stake * 0.5) : stake + stakes.insurance;
+    return surrendered ? std::floor(stake * rules::kSurrenderShare) : stake + stakes.insurance;
   };
   double risk = handRisk(stakes.firstHand, t.play.firstHandSurrendered);
   if (stakes.split) risk += handRisk(stakes.secondHand, t.play.secondHandSurrendered);

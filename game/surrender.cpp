@@ -6,6 +6,8 @@
 #include "game/dealer_play.h"
 #include "game/hit_stand.h"
 #include "game/settlement.h"
+#include "game/statistics/statistics_book.h"
+#include "game/table_rules.h"
 #include "game/table_startup.h"
 #include "platform/text_number.h"
 
@@ -27,8 +29,13 @@ void command13Click(Table& t) {
   if (!t.play.isSplit && t.play.activeHand == 1) {
     // No settlement: the hole card stays down and an insurance stake is
     // dropped unpaid and uncharged.
-    const double charge = std::floor(t.stakes.handBet * 0.5);
+    const double charge = std::floor(t.stakes.handBet * rules::kSurrenderShare);
     t.money.bankBalance -= charge;
+    recordDeal(t, {.handsLost = 1,
+                   .surrenders = 1,
+                   .insuranceTaken = t.stakes.insuranceBet > 0,
+                   .net = -charge,
+                   .bank = t.money.bankBalance});
     t.Label13.visible = true;
     t.Label13.caption = "Surrender, You Lose " + platform::signedForm(charge);
     t.Command1.enabled = true;

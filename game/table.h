@@ -19,6 +19,7 @@
 #include <string>
 
 #include "game/deck_store.h"
+#include "game/statistics/statistics_book.h"
 #include "platform/control.h"
 #include "platform/host.h"
 #include "platform/random_source.h"
@@ -60,6 +61,8 @@ struct DealState {
   // From the deal until its settlement or surrender: the player's turn or
   // an entry opened during it. Done gives back only the buttons that fit.
   bool dealInPlay = false;
+  // Hands doubled in the deal in play, for the statistics.
+  int doubles = 0;
 };
 
 // The stakes on the table, as settlement pays them. Written by Deal, double
@@ -75,6 +78,9 @@ struct StakeState {
 struct BetBox {
   double bet = 0;
   double savedBet = 0;
+  // The bet the last deal of this run was dealt with, for the B key; 0
+  // before the first deal. Written by Deal.
+  double lastDealBet = 0;
 };
 
 // The player's money. Written by settlement, surrender, deposits, payments
@@ -103,6 +109,9 @@ class Table : public platform::Form {
   StakeState stakes;
   BetBox entry;
   Money money;
+  // Every finished deal, for Help > Statistics. Written by the end of each
+  // deal, the Statistics window's Reset and leaving.
+  StatisticsBook statistics;
   std::string installPath;  // the asset folder, ending in "/"
 
   DeckStore MSFlexGrid1;
@@ -119,7 +128,7 @@ class Table : public platform::Form {
   Control Shape1, Shape2, Line1;
 
   MenuItem mnuItemFile, mnuItemAddBalance, mnuItemPayDebt, mnuItemExit;
-  MenuItem mnuItemHelp, mnuItemManual, mnuItemAbout;
+  MenuItem mnuItemHelp, mnuItemManual, mnuItemHouseRules, mnuItemStatistics, mnuItemAbout;
 
   // Makes an icon file of the installation folder the window's icon.
   void setIcon(const std::string& file) { icon = installPath + file; }

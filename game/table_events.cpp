@@ -7,9 +7,12 @@
 #include "game/done.h"
 #include "game/double_down.h"
 #include "game/hit_stand.h"
+#include "game/house_rules_window.h"
 #include "game/insurance.h"
 #include "game/split.h"
+#include "game/statistics/statistics_window.h"
 #include "game/surrender.h"
+#include "game/table_keys.h"
 #include "shared/help/help_menu.h"
 
 namespace game {
@@ -35,6 +38,9 @@ void connectTableEvents(Table& t) {
   t.mnuItemPayDebt.onClick = [&t] { mnuItemPayDebtClick(t); };
   t.mnuItemExit.onClick = [&t] { mnuItemExitClick(t); };
   t.onQueryUnload = [&t] { return tableQueryUnload(t); };
+  t.mnuItemHouseRules.onClick = [&t] { mnuItemHouseRulesClick(t); };
+  t.mnuItemStatistics.onClick = [&t] { mnuItemStatisticsClick(t); };
+  connectTableKeys(t);
   help::connectHelpEvents(t.mnuItemManual, t.mnuItemAbout, t.host, help::tavorinHelp(t.assetFolder));
 }
 

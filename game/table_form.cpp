@@ -87,6 +87,8 @@ Table::Table(platform::Host& host_, platform::RandomSource& random_, std::filesy
       mnuItemExit("mnuItemExit", "Exit"),
       mnuItemHelp("mnuItemHelp", "&Help"),
       mnuItemManual("mnuItemManual", "Manual"),
+      mnuItemHouseRules("mnuItemHouseRules", "House Rules"),
+      mnuItemStatistics("mnuItemStatistics", "Statistics"),
       mnuItemAbout("mnuItemAbout", "About Tavorin") {
   caption = "Tavorin";
   clientWidth = 7665;
@@ -205,7 +207,7 @@ Table::Table(platform::Host& host_, platform::RandomSource& random_, std::filesy
 
   mnuItemAddBalance.enabled = false;
   mnuItemFile.items = {&mnuItemAddBalance, &mnuItemPayDebt, &mnuItemExit};
-  mnuItemHelp.items = {&mnuItemManual, &mnuItemAbout};
+  mnuItemHelp.items = {&mnuItemManual, &mnuItemHouseRules, &mnuItemStatistics, &mnuItemAbout};
   menus = {&mnuItemFile, &mnuItemHelp};
 
   connectTableEvents(*this);

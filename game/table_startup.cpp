@@ -5,6 +5,7 @@
 #include "game/bankroll/player_file.h"
 #include "game/deck.h"
 #include "game/entry_mode.h"
+#include "game/table_rules.h"
 
 namespace game {
 
@@ -31,7 +32,7 @@ void initializeGame(Table& t) {
   t.play.firstHandCards.fill(0);
   t.installPath = t.assetFolder.string();
   if (t.installPath.empty() || t.installPath.back() != '/') t.installPath += '/';
-  t.money.bankBalance = 3000;
+  t.money.bankBalance = rules::kStartingBank;
   showBank(t);
   t.entry.bet = 0;
   t.Text1.setText("0");

@@ -51,6 +51,7 @@ enum class ControlKind {
   Timer,        // never drawn: raises onTimer every `interval` ms while enabled
   DriveList,    // the mounted volumes; text() is the current one
   FolderTree,   // folders only; text() is the current folder's path
+  Chart,        // a line through `chartValues`, its caption as the title
 };
 
 enum class Alignment { Left, Center, Right };
@@ -109,6 +110,14 @@ class Control {
   int minimum = 0;
   int maximum = 100;
   int progress = 0;
+
+  // Charts: the values in order, one a step; from `chartMarkFrom` on they
+  // are drawn in a colour of their own, named `chartMarkName`, the earlier
+  // ones named `chartName`.
+  std::vector<double> chartValues;
+  std::size_t chartMarkFrom = 0;
+  std::string chartName;
+  std::string chartMarkName;
 
   // Timers: milliseconds between ticks; 0 stops them.
   int interval = 0;
@@ -193,6 +202,11 @@ struct Form {
   // The Esc key pressed in a main window; it also reaches a handler that is
   // waiting, so a long run can be stopped.
   std::function<void()> onEscape;
+  // A key pressed in a main window, before the focused control sees it:
+  // a letter as its capital ("H") or "Enter", pressed without Ctrl, Alt or
+  // Meta. True when the form took the key; otherwise it goes on to the
+  // focused control as usual.
+  std::function<bool(const std::string& key)> onKey;
   // The desktop asks to close a main window (its close button, the window
   // menu, a log-out); false keeps it open. Not raised when a handler ends
   // the program.

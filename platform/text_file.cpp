@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -27,14 +28,23 @@ class LineSplitter {
 
   bool full() const { return lines_.size() >= maxLines_; }
 
+  // A run up to the next line end at a time: a file of a hundred thousand
+  // lines is read many times faster than a character at a time.
   void feed(const char* data, std::size_t size) {
-    for (std::size_t i = 0; i < size && !full(); ++i) {
-      if (data[i] == '\n') {
-        endLine();
-      } else {
+    const char* const end = data + size;
+    while (data < end && !full()) {
+      const auto* newline =
+          static_cast<const char*>(std::memchr(data, '\n', static_cast<std::size_t>(end - data)));
+      const char* const runEnd = newline ? newline : end;
+      if (runEnd > data) {
         started_ = true;
-        if (line_.size() < maxLineLength_ + 1) line_ += data[i];
+        // One character past the longest, so endLine can tell a line cut short.
+        const std::size_t room = maxLineLength_ + 1 - std::min(line_.size(), maxLineLength_ + 1);
+        line_.append(data, std::min(room, static_cast<std::size_t>(runEnd - data)));
       }
+      if (!newline) break;
+      endLine();
+      data = newline + 1;
     }
   }
 

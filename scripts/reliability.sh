@@ -35,7 +35,7 @@ echo "== fuzzing, ${fuzz_seconds} s a target"
 FUZZ_WORK="$logs/fuzz" scripts/fuzz.sh "$fuzz_seconds" | tee "$logs/fuzz.txt"
 
 echo "== crash safety, 1000 kills a file"
-for file in user.dat user.db filters.db; do
+for file in user.dat statistics.dat user.db filters.db; do
   "$bin/reliability/crash_safety" "$file" 1000 "$bin/reliability/data_file_writer"
 done | tee "$logs/crash_safety.txt"
 

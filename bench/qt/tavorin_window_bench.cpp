@@ -2,13 +2,16 @@
 // Plays 1,000 deals in Tavorin's real window: each press of Deal, Hit and
 // Stand goes through Qt to the handler, and the window is painted again
 // before the next. Reports the time a press takes until the window is
-// painted, and the resident memory after deal 100 and deal 1,000.
+// painted, and the resident memory after deal 100 and deal 1,000. With
+// "keys", each press is the button's key (Enter, H, S) typed into the window
+// instead of a click, and the figures are named tavorin.key_*.
 //
-//   tavorin_window_bench ASSET_FOLDER [DEALS]
+//   tavorin_window_bench ASSET_FOLDER [DEALS [keys]]
 
 #include <malloc.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QTest>
 #include <QWidget>
 
@@ -18,10 +21,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "event_timer.h"
 #include "game/table.h"
+#include "game/table_keys.h"
 #include "game/table_startup.h"
 #include "platform/qt/form_window.h"
 #include "platform/random_source.h"
@@ -61,6 +66,8 @@ int main(int argc, char** argv) {
   }
   const fs::path assets = argv[1];
   const long deals = argc > 2 ? std::atol(argv[2]) : 1000;
+  const bool byKey = argc > 3 && std::string(argv[3]) == "keys";
+  const std::string figures = byKey ? "tavorin.key_" : "tavorin.";
   const fs::path data = fs::temp_directory_path() / ("tavorin-window-bench-" + std::to_string(::getpid()));
   fs::create_directories(data);
 
@@ -86,8 +93,16 @@ int main(int argc, char** argv) {
     }
     const auto press = [&](platform::Control& button) {
       QWidget* widget = window.widgetFor(button);
+      const std::string_view key = game::keyOf(t, button);
+      const Qt::Key qtKey =
+          key == "Enter" ? Qt::Key_Return : static_cast<Qt::Key>(Qt::Key_A + (key[0] - 'A'));
       pressMs.push_back(1000 * bench::secondsOf([&] {
-                          QTest::mouseClick(widget, Qt::LeftButton);
+                          if (byKey) {
+                            QWidget* focused = QApplication::focusWidget();
+                            QTest::keyClick(focused ? focused : &window, qtKey);
+                          } else {
+                            QTest::mouseClick(widget, Qt::LeftButton);
+                          }
                           window.repaint();
                         }));
     };
@@ -112,17 +127,17 @@ int main(int argc, char** argv) {
   std::vector<double> sorted(pressMs.begin() + static_cast<std::ptrdiff_t>(firstDealPresses), pressMs.end());
   std::sort(sorted.begin(), sorted.end());
   bench::report(
-      "tavorin.press_first_deal_max",
+      figures + "press_first_deal_max",
       *std::max_element(pressMs.begin(), pressMs.begin() + static_cast<std::ptrdiff_t>(firstDealPresses)),
       "ms");
-  bench::report("tavorin.presses", static_cast<double>(pressMs.size()), "presses");
-  bench::report("tavorin.press_median", bench::median(pressMs), "ms");
-  bench::report("tavorin.press_p99", sorted[sorted.size() * 99 / 100], "ms");
-  bench::report("tavorin.press_max", sorted.back(), "ms");
-  bench::report("tavorin.longest_event", application.longestMs, "ms");
-  bench::report("tavorin.rss_deal_100", rssAt100, "MiB");
-  bench::report("tavorin.rss_deal_" + std::to_string(deals), rssAtEnd, "MiB");
-  bench::report("tavorin.heap_deal_100", heapAt100, "MiB");
-  bench::report("tavorin.heap_deal_" + std::to_string(deals), heapAtEnd, "MiB");
+  bench::report(figures + "presses", static_cast<double>(pressMs.size()), "presses");
+  bench::report(figures + "press_median", bench::median(pressMs), "ms");
+  bench::report(figures + "press_p99", sorted[sorted.size() * 99 / 100], "ms");
+  bench::report(figures + "press_max", sorted.back(), "ms");
+  bench::report(figures + "longest_event", application.longestMs, "ms");
+  bench::report(figures + "rss_deal_100", rssAt100, "MiB");
+  bench::report(figures + "rss_deal_" + std::to_string(deals), rssAtEnd, "MiB");
+  bench::report(figures + "heap_deal_100", heapAt100, "MiB");
+  bench::report(figures + "heap_deal_" + std::to_string(deals), heapAtEnd, "MiB");
   return 0;
 }

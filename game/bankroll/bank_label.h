@@ -5,8 +5,9 @@
 
 namespace game {
 
-// Label14 shows the bank in its plain form; every change of the bank the
-// player is to see goes through here.
+// Label14 shows the bank in its plain form, and its tooltip the bank and the
+// debt; every change of the bank or the debt the player is to see goes
+// through here.
 void showBank(Table& t);
 
 }  // namespace game

@@ -17,6 +17,11 @@ void mnuItemExitClick(Table& t);
 // window close.
 bool tableQueryUnload(Table& t);
 
+// The most a payment may be now: no more than the debt, and leaving at least
+// the least bank after a payment and the stakes on the table covered. The
+// "Pay" entry shows it beside what is owed.
+double paymentLimit(const Table& t);
+
 // The rules Done applies in the "Debt" and "Pay" entries; false refuses the
 // amount and changes nothing.
 bool applyDepositRule(Table& t);

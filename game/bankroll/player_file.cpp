@@ -2,6 +2,7 @@
 #include "game/bankroll/player_file.h"
 
 #include "game/bankroll/bank_label.h"
+#include "game/table_rules.h"
 #include "platform/text_file.h"
 #include "platform/text_number.h"
 
@@ -25,14 +26,15 @@ void loadPlayerFile(Table& t) {
     // but leave the file alone and say so once.
     t.money.playerFileProblem = read.reason;
     t.host.messageBox("Your saved bank balance and debt could not be read from " + file.string() + " (" +
-                          read.reason + "). This game starts with a bank of 3000 and no debt.",
+                          read.reason + "). This game starts with a bank of " +
+                          platform::plainForm(rules::kStartingBank) + " and no debt.",
                       platform::MessageButtons::Ok);
   } else {
     // No message when the defaults cannot be written: the game goes on with
     // them and tries again on Exit.
-    platform::writeLinesReplacing(file, {"3000", "0"});
+    platform::writeLinesReplacing(file, {platform::plainForm(rules::kStartingBank), "0"});
   }
-  t.money.bankBalance = 3000;
+  t.money.bankBalance = rules::kStartingBank;
   t.money.debt = 0;
   showBank(t);
 }
@@ -42,7 +44,7 @@ bool savePlayerFile(Table& t) {
       playerFilePath(t), {platform::signedForm(t.money.bankBalance), platform::signedForm(t.money.debt)});
 }
 
-void savePlayerFileOnLeaving(Table& t) {
+std::string savePlayerFileOnLeaving(Table& t) {
   const std::filesystem::path file = playerFilePath(t);
   if (!t.money.playerFileProblem.empty()) {
     const auto answer =
@@ -52,12 +54,10 @@ void savePlayerFileOnLeaving(Table& t) {
                               "it; Cancel leaves it "
                               "as it is.",
                           platform::MessageButtons::OkCancel);
-    if (answer == platform::MessageAnswer::Cancel) return;
+    if (answer == platform::MessageAnswer::Cancel) return {};
   }
-  if (!savePlayerFile(t)) {
-    t.host.messageBox("Your bank balance and debt could not be saved to " + file.string() + ".",
-                      platform::MessageButtons::Ok);
-  }
+  if (!savePlayerFile(t)) return "Your bank balance and debt could not be saved to " + file.string() + ".";
+  return {};
 }
 
 }  // namespace game

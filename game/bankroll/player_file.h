@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "game/table.h"
 
@@ -20,8 +21,8 @@ void loadPlayerFile(Table& t);
 [[nodiscard]] bool savePlayerFile(Table& t);
 
 // Saves as the game is left (File > Exit, or the window closed): asks first
-// when the file at start could not be read, and says so when it cannot be
-// written.
-void savePlayerFileOnLeaving(Table& t);
+// when the file at start could not be read. Gives what to tell the player
+// when the file cannot be written, else nothing.
+std::string savePlayerFileOnLeaving(Table& t);
 
 }  // namespace game

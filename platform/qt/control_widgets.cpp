@@ -67,8 +67,8 @@ std::optional<QPixmap> loadPicture(const std::string& path) {
 }
 
 ControlWidget* createControlWidget(Control& control, QWidget* parent, std::function<void()> afterEvent) {
-  for (const auto family :
-       {textWidgets, choiceWidgets, pictureWidgets, listWidgets, statusWidgets, folderWidgets}) {
+  for (const auto family : {textWidgets, choiceWidgets, pictureWidgets, listWidgets, statusWidgets,
+                            folderWidgets, chartWidgets}) {
     for (const WidgetMaker& maker : family) {
       if (maker.kind != control.kind) continue;
       ControlWidget* made = maker.make(control, parent, std::move(afterEvent));

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
@@ -14,6 +16,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 namespace platform::qt {
 
@@ -32,6 +35,9 @@ FormWindow::FormWindow(platform::Form& form, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   refresh();
   enlistWindow(this);
+  // A text box takes letters before any shortcut could, so the keys are
+  // looked at on their way to whichever widget of this window has the focus.
+  qApp->installEventFilter(this);
 }
 
 FormWindow::~FormWindow() {
@@ -91,6 +97,34 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     std::fflush(stderr);
     if (qgetenv("FORM_WINDOW_FIRST_PAINT") == "exit") QCoreApplication::exit(0);
   });
+}
+
+namespace {
+
+// The name onKey is given: capital letters and Enter, pressed without Ctrl,
+// Alt or Meta; an empty name for every other key.
+std::string keyName(const QKeyEvent& key) {
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+  if (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) return std::string(1, static_cast<char>(key.key()));
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return "Enter";
+  return {};
+}
+
+}  // namespace
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !form().onKey) return false;
+  // Only keys meant for this window: not a dialog's, nor an open menu's.
+  auto* target = qobject_cast<QWidget*>(watched);
+  if (!target || target->window() != this || QApplication::activePopupWidget()) return false;
+  const auto& key = *static_cast<QKeyEvent*>(event);
+  const std::string name = keyName(key);
+  if (name.empty()) return false;
+  // A key held down acts once; its repeats must not reach the text box either.
+  if (key.isAutoRepeat()) return true;
+  if (!form().onKey(name)) return false;
+  refreshAllWindows();
+  return true;
 }
 
 void FormWindow::addMenuItem(MenuItem& item, QWidget* container) {

@@ -34,6 +34,8 @@ class FormWindow final : public QMainWindow, public LiveWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // Offers the form's keys to its onKey before any widget of the window sees them.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void addMenuItem(MenuItem& item, QWidget* container);

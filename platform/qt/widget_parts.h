@@ -128,5 +128,6 @@ extern const std::span<const WidgetMaker> pictureWidgets;  // Image, Shape, Line
 extern const std::span<const WidgetMaker> listWidgets;     // ListBox, ComboBox (list_widgets.cpp)
 extern const std::span<const WidgetMaker> statusWidgets;   // ProgressBar, Timer (status_widgets.cpp)
 extern const std::span<const WidgetMaker> folderWidgets;   // DriveList, FolderTree (folder_widgets.cpp)
+extern const std::span<const WidgetMaker> chartWidgets;    // Chart (chart_widgets.cpp)
 
 }  // namespace platform::qt

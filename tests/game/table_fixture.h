@@ -20,6 +20,34 @@
 
 namespace game::testing {
 
+// The next draws of the table take these cards, in this order; the rest of
+// the deck follows in table order, so a deck still holds each card once.
+inline void stackDeck(Table& t, const std::vector<std::string>& codes) {
+  std::vector<std::string> order = {""};  // row 0 is never drawn
+  order.insert(order.end(), codes.begin(), codes.end());
+  for (int i = 1; i <= kDeckSize; ++i) {
+    const std::string& code = t.deck.cardNames[static_cast<std::size_t>(i)];
+    if (std::find(codes.begin(), codes.end(), code) == codes.end()) order.push_back(code);
+  }
+  order[0] = order.back();
+  order.pop_back();
+  t.MSFlexGrid1.setRows(0);
+  for (std::size_t row = 0; row < order.size(); ++row) {
+    t.MSFlexGrid1.addItem();
+    t.MSFlexGrid1.setTextMatrix(static_cast<int>(row), 0, std::to_string(row + 1));
+    t.MSFlexGrid1.setTextMatrix(static_cast<int>(row), 1, order[row]);
+  }
+  t.deck.deckPosition = 0;
+}
+
+// Everything a person sees of the table, and the money and the deck.
+inline auto tableStateOf(const Table& t) {
+  std::vector<std::tuple<std::string, bool, bool, std::string, std::string, std::string>> controls;
+  for (const Control* c : t.controls)
+    controls.emplace_back(c->name, c->visible, c->enabled, c->caption, c->picture, c->text());
+  return std::make_tuple(controls, t.height, t.icon, t.deck.deckPosition, t.money.bankBalance);
+}
+
 class TableTest : public ::testing::Test {
  protected:
   explicit TableTest(std::filesystem::path assets = "/opt/tavorin") : assets_(std::move(assets)) {
@@ -32,23 +60,7 @@ class TableTest : public ::testing::Test {
 
   // The next draws take these cards, in this order; the rest of the deck
   // follows in table order, so a deck still holds each card once.
-  void stack(const std::vector<std::string>& codes) {
-    std::vector<std::string> order = {""};  // row 0 is never drawn
-    order.insert(order.end(), codes.begin(), codes.end());
-    for (int i = 1; i <= kDeckSize; ++i) {
-      const std::string& code = t.deck.cardNames[static_cast<std::size_t>(i)];
-      if (std::find(codes.begin(), codes.end(), code) == codes.end()) order.push_back(code);
-    }
-    order[0] = order.back();
-    order.pop_back();
-    t.MSFlexGrid1.setRows(0);
-    for (std::size_t row = 0; row < order.size(); ++row) {
-      t.MSFlexGrid1.addItem();
-      t.MSFlexGrid1.setTextMatrix(static_cast<int>(row), 0, std::to_string(row + 1));
-      t.MSFlexGrid1.setTextMatrix(static_cast<int>(row), 1, order[row]);
-    }
-    t.deck.deckPosition = 0;
-  }
+  void stack(const std::vector<std::string>& codes) { stackDeck(t, codes); }
 
   // Bets the amount and deals from a deck stacked with these cards: hole
   // card, player, up card, player, then what later draws take.
@@ -62,12 +74,7 @@ class TableTest : public ::testing::Test {
   void typeBet(const std::string& text) { t.Text1.setText(text); }
 
   // Everything a person sees of the table, and the money and the deck.
-  auto tableState() const {
-    std::vector<std::tuple<std::string, bool, bool, std::string, std::string, std::string>> controls;
-    for (const Control* c : t.controls)
-      controls.emplace_back(c->name, c->visible, c->enabled, c->caption, c->picture, c->text());
-    return std::make_tuple(controls, t.height, t.icon, t.deck.deckPosition, t.money.bankBalance);
-  }
+  auto tableState() const { return tableStateOf(t); }
 
   int visibleDealerSlots() {
     int shown = 0;

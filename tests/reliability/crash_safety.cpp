@@ -4,7 +4,7 @@
 // version that stood before the round or one the writer finished in it, never
 // a cut or mixed file. user.db must be readable by its owner only after every
 // write, also when it stood with wider permissions before.
-//   crash_safety user.dat|user.db|filters.db <rounds> <writer program> [folder]
+//   crash_safety user.dat|statistics.dat|user.db|filters.db <rounds> <writer program> [folder]
 // Prints: rounds, kills that left a write unfinished, old and new versions
 // found, and failures; exits non-zero on any failure.
 
@@ -53,7 +53,9 @@ unsigned modeOf(const fs::path& file) {
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: crash_safety user.dat|user.db|filters.db <rounds> <writer> [folder]\n");
+    std::fprintf(
+        stderr,
+        "usage: crash_safety user.dat|statistics.dat|user.db|filters.db <rounds> <writer> [folder]\n");
     return 2;
   }
   const std::string name = argv[1];

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/bankroll/player_file.h"
+#include "game/statistics/statistics_file.h"
 #include "platform/text_number.h"
 #include "support/fake_host.h"
 #include "support/scripted_random.h"
@@ -22,7 +23,7 @@
 
 namespace reliability {
 
-// A file the tests know: "user.dat", "user.db" or "filters.db".
+// A file the tests know: "user.dat", "statistics.dat", "user.db" or "filters.db".
 struct DataFile {
   std::string name;
   bool (*save)(const std::filesystem::path& folder, long version);
@@ -48,6 +49,26 @@ inline std::optional<long> loadPlayerVersion(const std::filesystem::path& folder
   const auto version = static_cast<long>(t.money.bankBalance);
   if (t.money.bankBalance != static_cast<double>(version) || t.money.debt != t.money.bankBalance + 0.5)
     return std::nullopt;
+  return version;
+}
+
+// Enough deals that a write takes several blocks, each telling the version.
+constexpr int kRecordedDeals = 400;
+
+inline bool saveStatisticsVersion(const std::filesystem::path& folder, long version) {
+  const game::DealRecord deal{
+      .handsWon = 1, .net = static_cast<double>(version) + 0.5, .bank = static_cast<double>(version)};
+  return game::writeStatisticsFile(folder / game::kStatisticsFileName,
+                                   std::vector<game::DealRecord>(kRecordedDeals, deal));
+}
+
+inline std::optional<long> loadStatisticsVersion(const std::filesystem::path& folder) {
+  const game::StatisticsRead read = game::readStatisticsFile(folder / game::kStatisticsFileName);
+  if (read.outcome != game::StatisticsRead::Outcome::Read || read.deals.size() != kRecordedDeals)
+    return std::nullopt;
+  const auto version = static_cast<long>(read.deals.front().bank);
+  for (const game::DealRecord& deal : read.deals)
+    if (deal.bank != static_cast<double>(version) || deal.net != deal.bank + 0.5) return std::nullopt;
   return version;
 }
 
@@ -130,6 +151,7 @@ inline std::optional<long> loadFiltersVersion(const std::filesystem::path& folde
 inline const DataFile* findDataFile(const std::string& name) {
   static const DataFile files[] = {
       {"user.dat", savePlayerVersion, loadPlayerVersion},
+      {"statistics.dat", saveStatisticsVersion, loadStatisticsVersion},
       {"user.db", saveSettingsVersion, loadSettingsVersion},
       {"filters.db", saveFiltersVersion, loadFiltersVersion},
   };

@@ -2,7 +2,7 @@
 // Saves a data file again and again, as fast as it can, through the
 // program's own save function: version <first>, <first>+1, ... until it is
 // killed. With "once" it saves version <first> and ends.
-//   data_file_writer user.dat|user.db|filters.db <folder> <first> [once]
+//   data_file_writer user.dat|statistics.dat|user.db|filters.db <folder> <first> [once]
 
 #include <cstdio>
 #include <string>

@@ -74,10 +74,64 @@ TEST_F(BankMenuTest, PayDebtShowsWhatIsOwed) {
   t.mnuItemPayDebt.enabled = true;
   t.mnuItemPayDebt.click();
   EXPECT_TRUE(t.Label13.visible);
-  EXPECT_EQ(t.Label13.caption, "1500");
+  EXPECT_EQ(t.Label13.caption, "You Owe 1500, Limit is 1500");
   for (Control* off : {&t.Command1, &t.Command3, &t.Command4, &t.Command11, &t.Command13}) {
     EXPECT_FALSE(off->enabled) << off->name;
   }
+}
+
+// The "Pay" entry names the debt and the most the payment rule takes: that
+// amount is applied, a cent more refused.
+struct PayLimitCase {
+  std::string name;
+  double bank;
+  double debt;
+  bool duringADeal;  // a stake of 100 on the table
+  std::string shown;
+  double limit;
+};
+
+class PayLimitTest : public TableTest, public ::testing::WithParamInterface<PayLimitCase> {};
+
+TEST_P(PayLimitTest, ShowsWhatIsOwedAndTheMostThatCanBePaid) {
+  const PayLimitCase& c = GetParam();
+  t.money.bankBalance = c.bank;
+  if (c.duringADeal) deal(100, {"10C", "5D", "8H", "6S"});
+  t.money.debt = c.debt;
+  t.mnuItemPayDebt.enabled = true;
+  t.mnuItemPayDebt.click();
+  EXPECT_EQ(t.Label13.caption, c.shown);
+  EXPECT_EQ(paymentLimit(t), c.limit);
+  typeBet(platform::plainForm(c.limit + 0.01));
+  EXPECT_FALSE(applyPaymentRule(t));
+  typeBet(platform::plainForm(c.limit));
+  EXPECT_TRUE(applyPaymentRule(t));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, PayLimitTest,
+    ::testing::Values(PayLimitCase{"TheDebt", 3000, 1500, false, "You Owe 1500, Limit is 1500", 1500},
+                      PayLimitCase{"TheBankLessOne", 800, 1500, false, "You Owe 1500, Limit is 799", 799},
+                      PayLimitCase{"TheStakesStayCovered", 800, 1500, true, "You Owe 1500, Limit is 700",
+                                   700},
+                      PayLimitCase{"Fractions", 2512.5, 20.25, false, "You Owe 20.25, Limit is 20.25", 20.25},
+                      PayLimitCase{"NothingLeftToPayWith", 1, 50, false, "You Owe 50, Limit is 0", 0}),
+    testing_support::RowName());
+
+TEST_F(BankMenuTest, TheBanksTooltipTellsTheBankAndTheDebt) {
+  EXPECT_EQ(t.Label14.toolTip, "Bank 3000, debt 0");
+  t.mnuItemAddBalance.enabled = true;
+  t.mnuItemAddBalance.click();
+  typeBet("2500");
+  t.Command2.click();
+  EXPECT_EQ(t.Label14.toolTip, "Bank 5500, debt 2500");
+  t.mnuItemPayDebt.click();
+  typeBet("1000.5");
+  t.Command2.click();
+  EXPECT_EQ(t.Label14.toolTip, "Bank 4499.5, debt 1499.5");
+  deal(100, {"10C", "10D", "8H", "6S", "13S"});
+  t.Command3.click();
+  EXPECT_EQ(t.Label14.toolTip, "Bank 4399.5, debt 1499.5") << "after a lost deal";
 }
 
 TEST_F(BankMenuTest, PayDebtWithoutADebtOnlyTurnsItselfOff) {

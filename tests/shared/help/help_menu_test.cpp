@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/table.h"
 #include "shared/help/about.h"
@@ -41,6 +42,8 @@ struct Program {
   const char* shortcut;
   const char* aboutCaption;
   const char* aboutTitle;
+  // The program's own items between the manual and About.
+  std::vector<std::string> ownItems;
 };
 
 struct TavorinWindow {
@@ -63,9 +66,22 @@ Window openQuillmere(FakeHost& host, const fs::path& assets, const fs::path& dat
 }
 
 const Program kPrograms[] = {
-    {"Tavorin", openTavorin, "Manual", "TavorinUserManual.pdf", "", "About Tavorin", "Tavorin Twenty-One"},
-    {"Quillmere", openQuillmere, "User Manual", "Quillmere_User_Manual.pdf", "Ctrl+H", "About Quillmere",
-     "Quillmere"},
+    {"Tavorin",
+     openTavorin,
+     "Manual",
+     "TavorinUserManual.pdf",
+     "",
+     "About Tavorin",
+     "Tavorin Twenty-One",
+     {"House Rules", "Statistics"}},
+    {"Quillmere",
+     openQuillmere,
+     "User Manual",
+     "Quillmere_User_Manual.pdf",
+     "Ctrl+H",
+     "About Quillmere",
+     "Quillmere",
+     {}},
 };
 
 class HelpMenuTest : public ::testing::TestWithParam<Program> {
@@ -94,9 +110,11 @@ class HelpMenuTest : public ::testing::TestWithParam<Program> {
 TEST_P(HelpMenuTest, TheHelpMenuEndsTheMenuBarWithTheManualAndAbout) {
   const Program& program = GetParam();
   EXPECT_EQ(window.form->menus.back(), window.help);
-  ASSERT_EQ(window.help->items.size(), 2U);
-  EXPECT_EQ(window.help->items[0], window.manual);
-  EXPECT_EQ(window.help->items[1], window.about);
+  ASSERT_EQ(window.help->items.size(), 2 + program.ownItems.size());
+  EXPECT_EQ(window.help->items.front(), window.manual);
+  EXPECT_EQ(window.help->items.back(), window.about);
+  for (std::size_t i = 0; i < program.ownItems.size(); ++i)
+    EXPECT_EQ(window.help->items[i + 1]->caption, program.ownItems[i]);
   EXPECT_EQ(window.manual->caption, program.manualCaption);
   EXPECT_EQ(window.manual->shortcut, program.shortcut);
   EXPECT_EQ(window.about->caption, program.aboutCaption);
