@@ -31,8 +31,8 @@ class BrowseTest : public RemoteFtpTest {
     EXPECT_EQ(f.Text2.text(), path);
     EXPECT_EQ(f.remote.connectUrl, "ftp://tester:p@ss:word@127.0.0.1" + path);
     EXPECT_EQ(!f.List1.items.empty() && f.List1.items.front() == kGoUp, depth != 0) << "the go-up entry";
-    EXPECT_EQ(f.caption,
-              "Quillmere - An Internet File Transfer Tool - ftp://127.0.0.1" + (path.empty() ? "/" : path));
+    EXPECT_EQ(f.caption, "Quillmere - An Internet File Transfer Tool - ftp://127.0.0.1" +
+                             (path.empty() ? "/" : path) + " (not encrypted)");
   }
 };
 

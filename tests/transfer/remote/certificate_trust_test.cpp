@@ -69,6 +69,7 @@ TEST_F(CertificateTrustTest, OkConnectsAndIsRememberedInAPrivateFile) {
   f.Command4.click();
   EXPECT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(listedNames(), (Names{"a.txt"}));
+  EXPECT_EQ(f.caption, "Quillmere - An Internet File Transfer Tool - ftp://127.0.0.1/ (encrypted)");
   EXPECT_EQ(read(trustedFile()), serverKey() + " " + certificateOf(certificate_).publicKeyPin + "\r\n");
   struct stat status {};
   ASSERT_EQ(::stat(trustedFile().c_str(), &status), 0);
